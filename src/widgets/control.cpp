@@ -1,0 +1,83 @@
+#include "widgets/control.h"
+
+#include "widgets/callback_boundary.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace brevant::widgets {
+
+namespace {
+constexpr char kObjectProperty[] = "BrevantControl";
+}
+
+Control* Control::FromHandle(HWND hwnd)
+{
+    return hwnd ? static_cast<Control*>(GetPropA(hwnd, kObjectProperty)) : nullptr;
+}
+
+void Control::CreateControl(HWND parent, const CreateSpec& spec, HFONT font)
+{
+    const std::string text(spec.text);
+    hwnd_ = CreateWindowExA(spec.exStyle, spec.className, text.c_str(),
+                            spec.style | WS_CHILD | WS_VISIBLE, spec.bounds.left, spec.bounds.top,
+                            spec.bounds.width, spec.bounds.height, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                            GetModuleHandleA(nullptr), nullptr);
+    RethrowPending();
+    if (!hwnd_)
+        throw std::runtime_error(std::string("Cannot create control of class ") + spec.className);
+    SetPropA(hwnd_, kObjectProperty, this);
+    if (font)
+        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+std::string Control::Text() const
+{
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void Control::SetText(std::string_view text)
+{
+    if (Text() == text)
+        return;
+    const std::string copy(text);
+    SetWindowTextA(hwnd_, copy.c_str());
+    RethrowPending();
+}
+
+bool Control::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+
+void Control::SetEnabled(bool enabled)
+{
+    EnableWindow(hwnd_, enabled);
+    RethrowPending();
+}
+
+bool Control::Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+
+void Control::Focus()
+{
+    SetFocus(hwnd_);
+    RethrowPending();
+}
+
+bool Control::Focused() const { return GetFocus() == hwnd_; }
+
+Bounds Control::GetBounds() const
+{
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Control::SetBounds(const Bounds& b)
+{
+    SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    RethrowPending();
+}
+
+}  // namespace brevant::widgets

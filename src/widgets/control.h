@@ -1,0 +1,62 @@
+#pragma once
+// Thin wrapper over one standard Win32 control. The control's window belongs
+// to its parent and dies with it; the wrapper only refers to it. Notifications
+// the parent receives are routed back to the wrapper (see Window).
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace brevant::widgets {
+
+struct Bounds {
+    int left, top, width, height;
+};
+
+class Control {
+public:
+    Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    HWND Handle() const { return hwnd_; }
+    static Control* FromHandle(HWND hwnd);
+
+    std::string Text() const;
+    // Setting the text a control already has changes nothing and raises nothing.
+    void SetText(std::string_view text);
+
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+    bool Visible() const;
+    void Focus();
+    bool Focused() const;
+    Bounds GetBounds() const;  // relative to the parent's client area
+    void SetBounds(const Bounds& bounds);
+
+    // Notifications routed from the parent; nullopt leaves them to the default.
+    virtual std::optional<LRESULT> OnCommand(WORD /*code*/) { return std::nullopt; }
+    virtual std::optional<LRESULT> OnNotify(NMHDR& /*header*/) { return std::nullopt; }
+    virtual std::optional<LRESULT> OnScroll(WORD /*code*/) { return std::nullopt; }
+    virtual std::optional<LRESULT> OnColor(HDC /*dc*/) { return std::nullopt; }
+    virtual std::optional<LRESULT> OnDrawItem(DRAWITEMSTRUCT& /*item*/) { return std::nullopt; }
+
+protected:
+    struct CreateSpec {
+        const char* className;
+        DWORD style = 0;
+        DWORD exStyle = 0;
+        std::string_view text;
+        Bounds bounds{};
+        int id = 0;
+    };
+    // Creates the control as a visible child of the parent, with the font given.
+    void CreateControl(HWND parent, const CreateSpec& spec, HFONT font);
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace brevant::widgets

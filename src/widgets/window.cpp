@@ -1,0 +1,120 @@
+#include "widgets/window.h"
+
+#include "widgets/callback_boundary.h"
+#include "widgets/control.h"
+
+#include <set>
+#include <stdexcept>
+#include <string>
+
+namespace brevant::widgets {
+
+namespace {
+
+constexpr char kObjectProperty[] = "BrevantWindow";
+
+void RegisterOnce(const char* name, UINT style, int background, HCURSOR cursor, WNDPROC procedure)
+{
+    static std::set<std::string> registered;
+    if (registered.contains(name))
+        return;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = style;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = cursor ? cursor : LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background));
+    wc.lpszClassName = name;
+    if (!RegisterClassExA(&wc))
+        throw std::runtime_error(std::string("Cannot register window class ") + name);
+    registered.insert(name);
+}
+
+Control* ControlOf(LPARAM handle) { return Control::FromHandle(reinterpret_cast<HWND>(handle)); }
+
+}  // namespace
+
+Window::~Window()
+{
+    if (hwnd_) {
+        RemovePropA(hwnd_, kObjectProperty);
+        DestroyWindow(std::exchange(hwnd_, nullptr));
+    }
+}
+
+Window* Window::FromHandle(HWND hwnd)
+{
+    return hwnd ? static_cast<Window*>(GetPropA(hwnd, kObjectProperty)) : nullptr;
+}
+
+bool Window::PreTranslateMessage(MSG&) { return false; }
+
+void Window::CreateWindowOf(const ClassSpec& windowClass, const CreateSpec& spec)
+{
+    RegisterOnce(windowClass.name, windowClass.style, windowClass.background, windowClass.cursor,
+                 &Window::Procedure);
+    HWND created = CreateWindowExA(spec.exStyle, windowClass.name, spec.caption, spec.style, spec.x,
+                                   spec.y, spec.width, spec.height, spec.parent, spec.menuOrId,
+                                   GetModuleHandleA(nullptr), this);
+    RethrowPending();
+    if (!created)
+        throw std::runtime_error(std::string("Cannot create window of class ") + windowClass.name);
+}
+
+std::optional<LRESULT> Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (auto* control = ControlOf(lParam))
+            return control->OnCommand(HIWORD(wParam));
+        break;
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (auto* control = Control::FromHandle(header->hwndFrom))
+            return control->OnNotify(*header);
+        break;
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (auto* control = ControlOf(lParam))
+            return control->OnScroll(LOWORD(wParam));
+        break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+        if (auto* control = ControlOf(lParam))
+            return control->OnColor(reinterpret_cast<HDC>(wParam));
+        break;
+    case WM_DRAWITEM: {
+        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (auto* control = Control::FromHandle(item->hwndItem))
+            return control->OnDrawItem(*item);
+        break;
+    }
+    }
+    return std::nullopt;
+}
+
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Window* self = FromHandle(hwnd);
+    if (message == WM_NCCREATE) {
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetPropA(hwnd, kObjectProperty, self);
+    }
+    if (!self)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        RemovePropA(hwnd, kObjectProperty);
+        self->hwnd_ = nullptr;
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    std::optional<LRESULT> handled =
+        Guard([&] { return self->HandleMessage(message, wParam, lParam); }, std::optional<LRESULT>(0));
+    return handled ? *handled : DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+}  // namespace brevant::widgets

@@ -1,0 +1,55 @@
+#pragma once
+// Base of the program's own window classes (forms, group boxes, the message
+// dialog): one window procedure that finds the object and dispatches into its
+// HandleMessage at a callback boundary. Notifications of standard controls
+// (commands, scroll, colours, owner drawing) are routed to their Control object.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace brevant::widgets {
+
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND Handle() const { return hwnd_; }
+    static Window* FromHandle(HWND hwnd);
+
+    // Keyboard handling of a form, before the message is translated and
+    // dispatched; true when the message has been dealt with.
+    virtual bool PreTranslateMessage(MSG& message);
+
+protected:
+    struct ClassSpec {
+        const char* name;
+        UINT style = 0;
+        int background = COLOR_BTNFACE + 1;
+        HCURSOR cursor = nullptr;  // the arrow when not given
+    };
+    struct CreateSpec {
+        DWORD exStyle = 0;
+        DWORD style = 0;
+        const char* caption = "";
+        int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = CW_USEDEFAULT, height = CW_USEDEFAULT;
+        HWND parent = nullptr;
+        HMENU menuOrId = nullptr;
+    };
+
+    // Registers the class on first use and creates the window; throws on failure.
+    void CreateWindowOf(const ClassSpec& windowClass, const CreateSpec& spec);
+
+    // Override to handle messages; unknown ones go to Window::HandleMessage,
+    // which routes control notifications and leaves the rest to the default.
+    virtual std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace brevant::widgets

@@ -1,0 +1,97 @@
+# Shared by tools/run, tools/test and .ci/run: install what is missing, a private
+# X display, a private Wine prefix.
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+
+BREVANT_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev
+  g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64
+  xvfb x11-utils imagemagick locales)
+# Regional settings the tests run the program under.
+BREVANT_LOCALES=(en_US.UTF-8 en_GB.UTF-8 de_DE.UTF-8 fi_FI.UTF-8 ko_KR.UTF-8)
+
+as_root() {
+  if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+ensure_packages() {
+  local missing=()
+  for p in "${BREVANT_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+  local have want=()
+  have="$(locale -a 2>/dev/null | tr 'A-Z' 'a-z' | sed 's/utf-8/utf8/')"
+  for l in "${BREVANT_LOCALES[@]}"; do
+    local norm
+    norm="$(echo "$l" | tr 'A-Z' 'a-z' | sed 's/utf-8/utf8/')"
+    grep -qx "$norm" <<<"$have" || want+=("$l")
+  done
+  if [ ${#want[@]} -gt 0 ]; then
+    for l in "${want[@]}"; do
+      grep -q "^$l UTF-8" /etc/locale.gen 2>/dev/null || echo "$l UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    done
+    as_root locale-gen >/dev/null
+  fi
+}
+
+# Starts Xvfb on the first free display number and exports DISPLAY.
+start_xvfb() {
+  local n=${1:-90}
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  BREVANT_XVFB_PID=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 1 100); do
+    xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "Xvfb did not start on $DISPLAY" >&2
+  return 1
+}
+
+stop_xvfb() {
+  [ -n "${BREVANT_XVFB_PID:-}" ] && kill "$BREVANT_XVFB_PID" 2>/dev/null
+  BREVANT_XVFB_PID=
+}
+
+# Creates the private prefix once, and keeps one wineserver alive for the run.
+prepare_wine() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    # Without a window manager Wine would wait for one on every hide or destroy.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
+  fi
+  wineserver -p
+  # The first program started brings up Wine's own background processes, which
+  # live as long as the wineserver. Start them here, detached from any pipe a
+  # test runner would otherwise wait on for ever.
+  wine cmd /c exit </dev/null >/dev/null 2>&1
+}
+
+stop_wine() {
+  wineserver -k 2>/dev/null || true
+}
+
+configure_and_build() {
+  local preset=$1
+  local dir="$BREVANT_BUILD/$preset"
+  local log="$BREVANT_BUILD/$preset-build.log"
+  mkdir -p "$BREVANT_BUILD"
+  { cmake --preset "$preset" -B "$dir" && cmake --build "$dir"; } >"$log" 2>&1 || {
+    grep -E -A5 'error|Error|FAILED' "$log" | head -80 >&2
+    echo "Build of preset $preset failed; full log: $log" >&2
+    return 1
+  }
+}
+
+# Runs one build tree's tests; only the summary and the failures are printed.
+run_tests() {
+  local preset=$1; shift
+  ctest --test-dir "$BREVANT_BUILD/$preset" --output-on-failure --timeout 300 "$@" |
+    grep -vE '^ *(Start +[0-9]+|[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed)'
+}
