@@ -2,6 +2,8 @@
 
 #include "widgets/callback_boundary.h"
 
+#include <commctrl.h>
+
 #include <stdexcept>
 #include <string>
 
@@ -30,6 +32,22 @@ void Control::CreateControl(HWND parent, const CreateSpec& spec, HFONT font)
     SetPropA(hwnd_, kObjectProperty, this);
     if (font)
         SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+void Control::Subclass()
+{
+    SetWindowSubclass(hwnd_, &Control::SubclassProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK Control::SubclassProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR, DWORD_PTR self)
+{
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(hwnd, &Control::SubclassProcedure, 1);
+    auto* control = reinterpret_cast<Control*>(self);
+    std::optional<LRESULT> handled =
+        Guard([&] { return control->OnOwnMessage(message, wParam, lParam); }, std::optional<LRESULT>(0));
+    return handled ? *handled : DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 std::string Control::Text() const

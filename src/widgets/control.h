@@ -48,14 +48,23 @@ protected:
         const char* className;
         DWORD style = 0;
         DWORD exStyle = 0;
-        std::string_view text;
+        std::string_view text = {};
         Bounds bounds{};
         int id = 0;
     };
     // Creates the control as a visible child of the parent, with the font given.
     void CreateControl(HWND parent, const CreateSpec& spec, HFONT font);
 
+    // Lets OnOwnMessage see the control's own messages (keys, mouse) first.
+    void Subclass();
+    virtual std::optional<LRESULT> OnOwnMessage(UINT /*message*/, WPARAM, LPARAM)
+    {
+        return std::nullopt;
+    }
+
 private:
+    static LRESULT CALLBACK SubclassProcedure(HWND hwnd, UINT message, WPARAM wParam,
+                                              LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     HWND hwnd_ = nullptr;
 };
 

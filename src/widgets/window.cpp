@@ -50,6 +50,19 @@ Window* Window::FromHandle(HWND hwnd)
 
 bool Window::PreTranslateMessage(MSG&) { return false; }
 
+std::string Window::Caption() const
+{
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void Window::SetCaption(const std::string& caption)
+{
+    SetWindowTextA(hwnd_, caption.c_str());
+    RethrowPending();
+}
+
 void Window::CreateWindowOf(const ClassSpec& windowClass, const CreateSpec& spec)
 {
     RegisterOnce(windowClass.name, windowClass.style, windowClass.background, windowClass.cursor,

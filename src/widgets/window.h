@@ -20,6 +20,9 @@ public:
     HWND Handle() const { return hwnd_; }
     static Window* FromHandle(HWND hwnd);
 
+    std::string Caption() const;
+    void SetCaption(const std::string& caption);
+
     // Keyboard handling of a form, before the message is translated and
     // dispatched; true when the message has been dealt with.
     virtual bool PreTranslateMessage(MSG& message);

@@ -1,0 +1,69 @@
+#include "app/application.h"
+
+#include "widgets/callback_boundary.h"
+#include "widgets/form.h"
+#include "widgets/message_loop.h"
+
+namespace brevant {
+
+Application::Application(const char* title)
+{
+    // A zero-sized window: on screen it is only its taskbar button.
+    CreateWindowOf({.name = "BrevantApplication"},
+                   {.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
+                    .caption = title,
+                    .x = GetSystemMetrics(SM_CXSCREEN) / 2,
+                    .y = GetSystemMetrics(SM_CYSCREEN) / 2,
+                    .width = 0, .height = 0});
+}
+
+int StartupShowCommand()
+{
+    STARTUPINFOA info{};
+    info.cb = sizeof info;
+    GetStartupInfoA(&info);
+    return (info.dwFlags & STARTF_USESHOWWINDOW) ? info.wShowWindow : SW_SHOWDEFAULT;
+}
+
+void RequestTermination() { PostQuitMessage(0); }
+
+void Application::HideTaskbarEntry() { ShowWindow(Handle(), SW_HIDE); }
+
+void Application::Run(widgets::Form& mainForm, std::function<void()> onFirstShow)
+{
+    mainForm_ = &mainForm;
+    onFirstShow_ = std::move(onFirstShow);
+    const int show = StartupShowCommand();
+    if (show == SW_SHOWMINNOACTIVE) {
+        // Only a minimized taskbar entry until the user restores it.
+        ShowWindow(Handle(), SW_SHOWMINNOACTIVE);
+    } else {
+        ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+        ShowMainForm();
+        if (show == SW_SHOWMAXIMIZED)
+            ShowWindow(mainForm.Handle(), SW_SHOWMAXIMIZED);
+    }
+    widgets::RunMessageLoop([] { return false; });
+}
+
+void Application::ShowMainForm()
+{
+    if (mainFormShown_)
+        return;
+    mainFormShown_ = true;
+    // An error in the show handler is reported; the window is shown all the same.
+    widgets::GuardOutermost(onFirstShow_);
+    mainForm_->ShowCentred();
+}
+
+std::optional<LRESULT> Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_RESTORE && !mainFormShown_) {
+        DefWindowProcA(Handle(), message, wParam, lParam);
+        ShowMainForm();
+        return 0;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace brevant

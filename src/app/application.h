@@ -1,0 +1,45 @@
+#pragma once
+// The application object: the program's own hidden top-level window, titled
+// "Message", which owns the main window and carries the taskbar button; the
+// start-up show command; the message loop; the termination request.
+#include "widgets/window.h"
+
+#include <functional>
+
+namespace brevant {
+
+namespace widgets {
+class Form;
+}
+
+class Application : public widgets::Window {
+public:
+    explicit Application(const char* title);
+
+    // Shows the main window the way the platform asked the process to start,
+    // runs the message loop until termination has been requested, and leaves
+    // the exit status to the caller (always 0).
+    void Run(widgets::Form& mainForm, std::function<void()> onFirstShow);
+
+    // Hides the taskbar entry.
+    void HideTaskbarEntry();
+
+protected:
+    std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void ShowMainForm();
+
+    widgets::Form* mainForm_ = nullptr;
+    std::function<void()> onFirstShow_;
+    bool mainFormShown_ = false;
+};
+
+// The show command the platform handed to the process (GetStartupInfoA):
+// the show value when the start-up flags carry one, otherwise SW_SHOWDEFAULT.
+int StartupShowCommand();
+
+// Asks the message loop to end; the caller's handler runs on to its end.
+void RequestTermination();
+
+}  // namespace brevant

@@ -1,0 +1,24 @@
+#pragma once
+// The program's command-line arguments.
+#include <string>
+#include <string_view>
+
+namespace brevant {
+
+// The longest argument the splitter keeps; further characters of an argument
+// are dropped, and the arguments after it are found as usual.
+inline constexpr size_t maxArgumentLength = 256;
+
+// Argument number index of a command line: argument 0 is the program's name
+// as written, argument 1 the first one after it. Characters 1 to 32 separate
+// arguments; double quotes enclose runs that may hold them and are dropped;
+// a pair of quotes that begins an argument is skipped, so it never makes an
+// empty argument of its own. There is no escape character. An index past the
+// last argument gives the empty text.
+std::string CommandLineArgumentOf(std::string_view commandLine, int index);
+
+// Argument 0 is the full path of the program's file; the others come from
+// the process's command line, split afresh on every call. Windows only.
+std::string CommandLineArgument(int index);
+
+}  // namespace brevant

@@ -1,0 +1,23 @@
+#pragma once
+// The config file named on the command line: "/c" followed by the file's name.
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace brevant {
+
+// True when the argument holds "/c" (a lower-case c) anywhere.
+bool HasConfigSwitch(std::string_view argument);
+
+// Tells whether a byte opens a double-byte character in the ANSI code page;
+// the byte after it is its second half, never a separator.
+using LeadBytePredicate = std::function<bool(unsigned char)>;
+
+// The config path of an argument that has the switch: everything after the
+// first "/c". A name without a folder part (no backslash or colon) is taken
+// from the folder of programPath, the program's own full path; a name with
+// one is returned unchanged.
+std::string ConfigPathFromArgument(std::string_view argument, std::string_view programPath,
+                                   const LeadBytePredicate& isLeadByte);
+
+}  // namespace brevant

@@ -1,0 +1,106 @@
+#pragma once
+// The configuration window: the message being designed lives in its controls,
+// the message to show in its MessageSettings fields.
+#include "dialogs/message_types.h"
+#include "widgets/check_box.h"
+#include "widgets/edit.h"
+#include "widgets/file_dialog.h"
+#include "widgets/form.h"
+#include "widgets/glyph_button.h"
+#include "widgets/group_box.h"
+#include "widgets/label.h"
+#include "widgets/radio_button.h"
+#include "widgets/time_picker.h"
+#include "widgets/timer.h"
+#include "widgets/track_bar.h"
+
+#include <functional>
+#include <string>
+
+namespace brevant {
+
+class Application;
+
+class TfrmMain : public widgets::Form {
+public:
+    explicit TfrmMain(Application& application);
+
+    // Raised once, when the window is first made visible.
+    void FormShow();
+
+    widgets::GlyphButton btnOK, btnCancel, btnAbout;
+    widgets::GroupBox GroupBox2;
+    widgets::Image Image1, Image2, Image3, Image4;
+    widgets::RadioButton rbtnError, rbtnWarning, rbtnInformational, rbtnConfirmation;
+    widgets::GroupBox GroupBox3;
+    widgets::CheckBox chkYes, chkNo, chkOK, chkCancel, chkHelp, chkAbort, chkRetry, chkIgnore, chkAll;
+    widgets::RadioButton rbtnDisplayButtons, rbtnNoButtons, rbtnShowAll;
+    widgets::GroupBox GroupBox1;
+    widgets::Label lblminutes;
+    widgets::RadioButton rbtnMinutes;
+    widgets::TrackBar TrackBar1;
+    widgets::RadioButton rbtnTime;
+    widgets::TimePicker txtTime;
+    widgets::GlyphButton btnPreview;
+    widgets::GroupBox GroupBox4;
+    widgets::CheckBox chkMessage;
+    widgets::Label Label1;
+    widgets::Edit Memo1;
+    widgets::GlyphButton btnSave;
+    widgets::FileDialog SaveDialog1;
+    widgets::Timer Timer2;
+    widgets::GlyphButton btnLoad;
+    widgets::FileDialog OpenDialog1;
+    widgets::Edit txtMinutes;
+
+    // The nine button check boxes in their declaration order.
+    widgets::CheckBox* const buttonChecks[9];
+
+    // Handlers of the controls' events.
+    void btnCancelClick();
+    void chkMessageClick();
+    void rbtnDisplayButtonsClick();
+    void rbtnShowAllClick();
+    void chkYesClick();
+    void chkNoClick();
+    void chkOKClick();
+    void chkCancelClick();
+    void chkHelpClick();
+    void chkAbortClick();
+    void chkRetryClick();
+    void chkIgnoreClick();
+    void chkAllClick();
+    void rbtnTimeClick();
+    void txtMinutesChange();
+    bool txtMinutesKeyPress(char key);
+    void TrackBar1Change();
+    void eXit1Click();
+
+    static bool IsDigitKey(char key);
+
+private:
+    void CreateControls();
+    void BindEvents();
+    void MenuCommand(WORD id);
+
+    void EnableButtonChecks();
+    void DisableButtonChecks();
+    void SetButtonChecksEnabled(bool enabled);
+    void ButtonCheckClick(const widgets::CheckBox& box);
+    void EnableMessageText();
+    void DisableMessageText();
+    void EnableClockTime();
+    void EnableMinutesDelay();
+
+    Application& application_;
+
+    // MessageSettings.
+    std::string MessageText;
+    MessageKind MessageType = MessageKind::Warning;
+    DialogButtonSet MessageButtons = 0;
+    bool DelayDisplay = false;
+    std::string ConfigFileName;
+    bool RunFromCommandLine = false;
+};
+
+}  // namespace brevant

@@ -1,0 +1,211 @@
+// The stored layout of the configuration window: every control with its
+// parent, position, caption and hint, in tab order within each parent.
+#include "app/application.h"
+#include "main/main.h"
+#include "resources/resource_ids.h"
+
+#include <type_traits>
+#include <variant>
+
+namespace brevant {
+
+namespace {
+
+using widgets::Bounds;
+
+using Member = std::variant<widgets::GroupBox TfrmMain::*, widgets::GlyphButton TfrmMain::*,
+                            widgets::CheckBox TfrmMain::*, widgets::RadioButton TfrmMain::*,
+                            widgets::Edit TfrmMain::*, widgets::Label TfrmMain::*,
+                            widgets::Image TfrmMain::*, widgets::TrackBar TfrmMain::*,
+                            widgets::TimePicker TfrmMain::*>;
+
+struct ControlLayout {
+    Member control;
+    widgets::GroupBox TfrmMain::*parent;  // nullptr: the window's client area
+    Bounds bounds;
+    const char* caption;
+    const char* hint;
+};
+
+constexpr widgets::GroupBox TfrmMain::*kTop = nullptr;
+
+const ControlLayout kLayout[] = {
+    {&TfrmMain::GroupBox4, kTop, {8, 8, 249, 177}, "Message Text", nullptr},
+    {&TfrmMain::GroupBox2, kTop, {8, 192, 249, 177}, "Type of Message", nullptr},
+    {&TfrmMain::GroupBox3, kTop, {264, 8, 225, 177}, "Display Buttons", nullptr},
+    {&TfrmMain::GroupBox1, kTop, {264, 192, 225, 177}, "Delay until Display", nullptr},
+    {&TfrmMain::btnOK, kTop, {504, 12, 75, 25}, "&OK", "Accept options selected"},
+    {&TfrmMain::btnCancel, kTop, {504, 44, 75, 25}, "&Cancel", "Cancel options made and close Brevant"},
+    {&TfrmMain::btnAbout, kTop, {504, 76, 75, 25}, "&About", "About Brevant"},
+    {&TfrmMain::btnPreview, kTop, {504, 148, 75, 25}, "&Preview", "Preview Message Dialog"},
+    {&TfrmMain::btnLoad, kTop, {504, 201, 75, 25}, "Loa&d...", "Load config file"},
+    {&TfrmMain::btnSave, kTop, {504, 231, 75, 25}, "&Save...", "Save config file for command line use"},
+
+    {&TfrmMain::chkMessage, &TfrmMain::GroupBox4, {16, 21, 89, 17}, "&Message Text:", "Display a text message"},
+    {&TfrmMain::Label1, &TfrmMain::GroupBox4, {107, 23, 88, 13}, "( Enter = new line )", nullptr},
+    {&TfrmMain::Memo1, &TfrmMain::GroupBox4, {16, 48, 225, 121}, "", nullptr},
+
+    {&TfrmMain::rbtnError, &TfrmMain::GroupBox2, {16, 24, 89, 17}, "Error Message", "Display Message as an Error"},
+    {&TfrmMain::rbtnWarning, &TfrmMain::GroupBox2, {16, 64, 105, 17}, "Warning Message", "Display Message as a Warning"},
+    {&TfrmMain::rbtnInformational, &TfrmMain::GroupBox2, {16, 104, 129, 17}, "Informational Message", "Display Message as Information"},
+    {&TfrmMain::rbtnConfirmation, &TfrmMain::GroupBox2, {16, 144, 129, 17}, "Confirmation Message", "Display Message as Question"},
+    {&TfrmMain::Image1, &TfrmMain::GroupBox2, {186, 15, 32, 32}, nullptr, "Error Message image"},
+    {&TfrmMain::Image4, &TfrmMain::GroupBox2, {186, 55, 32, 32}, nullptr, "Warning Message image"},
+    {&TfrmMain::Image2, &TfrmMain::GroupBox2, {186, 95, 32, 32}, nullptr, "Informational Message image"},
+    {&TfrmMain::Image3, &TfrmMain::GroupBox2, {186, 135, 32, 32}, nullptr, "Confirmation Message image"},
+
+    {&TfrmMain::rbtnNoButtons, &TfrmMain::GroupBox3, {16, 24, 81, 17}, "Hide Buttons", "Don't show any buttons on message"},
+    {&TfrmMain::rbtnDisplayButtons, &TfrmMain::GroupBox3, {16, 48, 97, 17}, "Display Buttons:", "Buttons to display on message"},
+    {&TfrmMain::chkYes, &TfrmMain::GroupBox3, {40, 72, 41, 17}, "&Yes", "Display button with caption of Yes"},
+    {&TfrmMain::chkNo, &TfrmMain::GroupBox3, {96, 72, 41, 17}, "&No", "Display button with caption of No"},
+    {&TfrmMain::chkOK, &TfrmMain::GroupBox3, {144, 72, 41, 17}, "O&K", "Display button with caption of OK"},
+    {&TfrmMain::chkCancel, &TfrmMain::GroupBox3, {40, 96, 57, 17}, "Ca&ncel", "Display button with caption of Cancel"},
+    {&TfrmMain::chkHelp, &TfrmMain::GroupBox3, {96, 96, 41, 17}, "&Help", "Display button with caption of Help"},
+    {&TfrmMain::chkAll, &TfrmMain::GroupBox3, {144, 96, 41, 17}, "A&ll", "Display button with caption of All"},
+    {&TfrmMain::chkAbort, &TfrmMain::GroupBox3, {96, 120, 49, 17}, "Abor&t", "Display button with caption of Abort"},
+    {&TfrmMain::chkRetry, &TfrmMain::GroupBox3, {40, 120, 49, 17}, "&Retry", "Display button with caption of Retry"},
+    {&TfrmMain::chkIgnore, &TfrmMain::GroupBox3, {144, 120, 49, 17}, "&Ignore", "Display button with caption of Ignore"},
+    {&TfrmMain::rbtnShowAll, &TfrmMain::GroupBox3, {16, 152, 113, 17}, "Show ALL Buttons", "Show ALL Possible buttons"},
+
+    {&TfrmMain::rbtnMinutes, &TfrmMain::GroupBox1, {16, 24, 145, 17}, "# of Minutes until display:", "Specify when (in minutes) to display message"},
+    {&TfrmMain::txtMinutes, &TfrmMain::GroupBox1, {104, 40, 21, 21}, "0", nullptr},
+    {&TfrmMain::lblminutes, &TfrmMain::GroupBox1, {128, 44, 36, 13}, "minutes", nullptr},
+    {&TfrmMain::TrackBar1, &TfrmMain::GroupBox1, {27, 64, 190, 33}, nullptr, "0 minutes"},
+    {&TfrmMain::txtTime, &TfrmMain::GroupBox1, {48, 140, 89, 21}, nullptr, "Show message at specified time"},
+    {&TfrmMain::rbtnTime, &TfrmMain::GroupBox1, {16, 120, 121, 17}, "Display Message at:", "Show message at specified time"},
+};
+
+struct GlyphLayout {
+    widgets::GlyphButton TfrmMain::*button;
+    int bitmapId;
+};
+
+const GlyphLayout kGlyphs[] = {
+    {&TfrmMain::btnOK, IDB_GLYPH_OK},
+    {&TfrmMain::btnCancel, IDB_GLYPH_CANCEL},
+    {&TfrmMain::btnAbout, IDB_GLYPH_HELP},
+    {&TfrmMain::btnPreview, IDB_GLYPH_PREVIEW},
+    {&TfrmMain::btnLoad, IDB_GLYPH_LOAD},
+    {&TfrmMain::btnSave, IDB_GLYPH_SAVE},
+};
+
+struct IconLayout {
+    widgets::Image TfrmMain::*image;
+    int iconId;
+};
+
+const IconLayout kIcons[] = {
+    {&TfrmMain::Image1, IDI_MESSAGE_ERROR},
+    {&TfrmMain::Image4, IDI_MESSAGE_WARNING},
+    {&TfrmMain::Image2, IDI_MESSAGE_INFORMATION},
+    {&TfrmMain::Image3, IDI_MESSAGE_QUESTION},
+};
+
+int IconIdOf(widgets::Image TfrmMain::*image)
+{
+    for (const IconLayout& icon : kIcons)
+        if (icon.image == image)
+            return icon.iconId;
+    return 0;
+}
+
+enum MenuId : WORD { kLoadConfigFile1 = 100, kSaveConfigFile1, kExit1, kAboutBrevant1 };
+
+const widgets::MenuEntry kMenu[] = {
+    {widgets::MenuEntry::Popup, "&File"},
+    {widgets::MenuEntry::Item, "&Load Config File...", kLoadConfigFile1, "F3", VK_F3},
+    {widgets::MenuEntry::Item, "&Save Config File...", kSaveConfigFile1, "F2", VK_F2},
+    {widgets::MenuEntry::Separator},
+    // Alt+F4 closes the window through the system menu; it needs no table entry.
+    {widgets::MenuEntry::Item, "E&xit", kExit1, "Alt+F4"},
+    {widgets::MenuEntry::Popup, "&About"},
+    {widgets::MenuEntry::Item, "&About Brevant...", kAboutBrevant1, "F1", VK_F1},
+};
+
+HICON LoadIconResource(int id)
+{
+    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON,
+                                         32, 32, LR_DEFAULTCOLOR | LR_SHARED));
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(Application& application)
+    : SaveDialog1({.save = true, .title = "Save Brevant Config File",
+                   .filter = "Message Config File (*.cfg)|*.cfg", .defaultExtension = "cfg",
+                   .initialFileName = "msg.cfg"}),
+      Timer2(1, 10),
+      // Only existing files can be loaded: a mistyped name gets the dialog's own
+      // warning instead of ending the program and losing the message being designed.
+      OpenDialog1({.title = "Load Brevant Config File", .filter = "Config Files (*.cfg)|*.cfg",
+                   .defaultExtension = "cfg", .initialFileName = "msg.cfg",
+                   .options = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST}),
+      buttonChecks{&chkYes, &chkNo, &chkOK, &chkCancel, &chkHelp, &chkAbort, &chkRetry, &chkIgnore, &chkAll},
+      application_(application)
+{
+    CreateForm({.className = "TfrmMain", .caption = "Brevant", .clientWidth = 585,
+                .clientHeight = 379, .owner = application.Handle(),
+                .icon = LoadIconResource(IDI_BREVANT)});
+    SetMenuBar(kMenu);
+    AddTimer(Timer2);
+    CreateControls();
+    BindEvents();
+}
+
+void TfrmMain::MenuCommand(WORD id)
+{
+    switch (id) {
+    case kExit1:
+        eXit1Click();
+        break;
+    }
+}
+
+void TfrmMain::CreateControls()
+{
+    const HFONT font = Font();
+    for (const ControlLayout& row : kLayout) {
+        const HWND parent = row.parent ? (this->*row.parent).Handle() : Handle();
+        const std::string_view caption = row.caption ? row.caption : "";
+        std::visit(
+            [&](auto member) {
+                auto& control = this->*member;
+                using Type = std::remove_reference_t<decltype(control)>;
+                if constexpr (requires { control.Create(parent, row.bounds, caption, font); })
+                    control.Create(parent, row.bounds, caption, font);
+                else if constexpr (std::is_same_v<Type, widgets::Edit>)
+                    control.Create(parent, row.bounds, caption, font,
+                                   member == &TfrmMain::Memo1
+                                       ? widgets::Edit::Options{.multiLine = true}
+                                       : widgets::Edit::Options{.maxLength = 2});
+                else if constexpr (std::is_same_v<Type, widgets::Label>)
+                    control.Create(parent, row.bounds, caption, font,
+                                   {.autoSize = true});
+                else if constexpr (std::is_same_v<Type, widgets::Image>)
+                    control.Create(parent, row.bounds, LoadIconResource(IconIdOf(member)));
+                else if constexpr (std::is_same_v<Type, widgets::TrackBar>)
+                    control.Create(parent, row.bounds, font,
+                                   {.minimum = 0, .maximum = 60, .tickFrequency = 5,
+                                    .lineSize = 1, .pageSize = 2});
+                else
+                    control.Create(parent, row.bounds, font);
+                if (row.hint)
+                    Hints().Set(control.Handle(), row.hint);
+            },
+            row.control);
+    }
+    for (const GlyphLayout& glyph : kGlyphs)
+        (this->*glyph.button).SetGlyph(glyph.bitmapId);
+
+    // The initial state, set up without raising any handler.
+    chkMessage.SetChecked(true);
+    rbtnError.Select();
+    rbtnDisplayButtons.Select();
+    rbtnMinutes.Select();
+    txtTime.SetEnabled(false);
+    txtTime.SetBackgroundColour(COLOR_MENU);
+    SetDefaultButton(&btnOK);
+    SetCancelButton(&btnCancel);
+}
+
+}  // namespace brevant

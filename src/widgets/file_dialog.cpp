@@ -1,0 +1,49 @@
+#include "widgets/file_dialog.h"
+
+#include "widgets/callback_boundary.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace brevant::widgets {
+
+std::string ToFilterList(const std::string& filter)
+{
+    std::string list = filter;
+    std::replace(list.begin(), list.end(), '|', '\0');
+    list.append(2, '\0');
+    return list;
+}
+
+FileDialog::FileDialog(const Spec& spec) : spec_(spec), fileName_(spec.initialFileName) {}
+
+bool FileDialog::Execute(HWND owner)
+{
+    const std::string filters = ToFilterList(spec_.filter);
+    std::vector<char> name(32768, '\0');
+    fileName_.copy(name.data(), name.size() - 1);
+
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = filters.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = name.data();
+    ofn.nMaxFile = static_cast<DWORD>(name.size());
+    ofn.lpstrTitle = spec_.title;
+    ofn.lpstrDefExt = spec_.defaultExtension;
+    ofn.Flags = Options();
+
+    BOOL confirmed;
+    {
+        NestedLoopScope modal;
+        confirmed = spec_.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+    }
+    if (confirmed)
+        fileName_ = name.data();
+    return confirmed != FALSE;
+}
+
+}  // namespace brevant::widgets

@@ -1,0 +1,38 @@
+#pragma once
+#include <windows.h>
+#include <commdlg.h>
+
+#include <string>
+
+namespace brevant::widgets {
+
+// The platform's Explorer-style open or save dialog. It lives as long as its
+// owner and offers the full path chosen last time as its file name.
+class FileDialog {
+public:
+    struct Spec {
+        bool save = false;
+        const char* title = "";
+        const char* filter = "";  // "Description|*.ext", one or more pairs
+        const char* defaultExtension = "";
+        const char* initialFileName = "";
+        DWORD options = OFN_HIDEREADONLY;
+    };
+    explicit FileDialog(const Spec& spec);
+
+    // Runs the dialog modally; true when the user confirmed a name.
+    bool Execute(HWND owner);
+
+    const std::string& FileName() const { return fileName_; }
+    const Spec& Settings() const { return spec_; }
+    DWORD Options() const { return OFN_EXPLORER | spec_.options; }
+
+private:
+    Spec spec_;
+    std::string fileName_;
+};
+
+// "a|b|c|d" as the platform wants it: "a\0b\0c\0d\0\0".
+std::string ToFilterList(const std::string& filter);
+
+}  // namespace brevant::widgets

@@ -1,0 +1,30 @@
+#include "widgets/font.h"
+
+#include <cstring>
+
+namespace brevant::widgets {
+
+FontHandle CreatePixelFont(const char* face, int pixelHeight, bool bold, bool underline)
+{
+    LOGFONTA lf{};
+    lf.lfHeight = -pixelHeight;
+    lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    lf.lfUnderline = underline;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = DEFAULT_QUALITY;
+    strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
+    return FontHandle(CreateFontIndirectA(&lf));
+}
+
+SIZE MeasureText(HFONT font, std::string_view text)
+{
+    SIZE size{};
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return size;
+}
+
+}  // namespace brevant::widgets

@@ -1,0 +1,237 @@
+#include "widgets/form.h"
+
+#include "widgets/callback_boundary.h"
+#include "widgets/check_box.h"
+#include "widgets/mnemonic.h"
+#include "widgets/push_button.h"
+#include "widgets/radio_button.h"
+
+namespace brevant::widgets {
+
+namespace {
+
+// Every descendant in tab order: creation order, depth first.
+template <typename Visit>
+bool ForEachDescendant(HWND parent, Visit&& visit)
+{
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (visit(child) || ForEachDescendant(child, visit))
+            return true;
+    }
+    return false;
+}
+
+bool KeyHeld(int key) { return GetKeyState(key) < 0; }
+bool ModifierHeld() { return KeyHeld(VK_SHIFT) || KeyHeld(VK_CONTROL) || KeyHeld(VK_MENU); }
+
+bool Usable(HWND hwnd) { return IsWindowEnabled(hwnd) && IsWindowVisible(hwnd); }
+
+bool WantsKey(HWND focus, UINT code)
+{
+    return focus && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & code);
+}
+
+bool WantsEnter(HWND focus)
+{
+    const LONG_PTR style = focus ? GetWindowLongPtrA(focus, GWL_STYLE) : 0;
+    char className[16] = {};
+    GetClassNameA(focus, className, sizeof className);
+    return lstrcmpiA(className, "EDIT") == 0 && (style & ES_MULTILINE) && (style & ES_WANTRETURN);
+}
+
+}  // namespace
+
+void Form::CreateForm(const Spec& spec)
+{
+    style_ = spec.style;
+    exStyle_ = spec.exStyle;
+    // "MS Sans Serif" 8 point at 96 dots per inch.
+    font_ = CreatePixelFont("MS Sans Serif", 11);
+    CreateWindowOf({.name = spec.className, .cursor = spec.cursor},
+                   {.exStyle = spec.exStyle, .style = spec.style, .caption = spec.caption,
+                    .x = 0, .y = 0, .width = 0, .height = 0, .parent = spec.owner});
+    if (spec.icon)
+        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(spec.icon));
+    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    hints_.Create(Handle());
+    SetClientSize(spec.clientWidth, spec.clientHeight);
+}
+
+void Form::SetClientSize(int width, int height)
+{
+    RECT r{0, 0, width, height};
+    AdjustWindowRectEx(&r, style_, GetMenu(Handle()) != nullptr, exStyle_);
+    SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RethrowPending();
+}
+
+void Form::SetMenuBar(std::span<const MenuEntry> entries)
+{
+    RECT client;
+    GetClientRect(Handle(), &client);
+    menuBar_ = BuildMenuBar(entries);
+    // The window owns the menu from here on and destroys it with itself.
+    SetMenu(Handle(), menuBar_.menu.release());
+    SetClientSize(client.right, client.bottom);
+}
+
+void Form::AddTimer(Timer& timer)
+{
+    timer.Attach(Handle());
+    timers_.push_back(&timer);
+}
+
+void Form::SetDefaultButton(PushButton* button)
+{
+    default_ = button;
+    UpdateDefaultFrames();
+}
+
+void Form::SetCancelButton(PushButton* button) { cancel_ = button; }
+
+void Form::ShowCentred()
+{
+    RECT r;
+    GetWindowRect(Handle(), &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const int left = width > screenWidth ? 0 : (screenWidth - width) / 2;
+    const int top = height > screenHeight ? 0 : (screenHeight - height) / 2;
+    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    RethrowPending();
+    if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) {
+        SetFocus(first);
+        RethrowPending();
+    }
+}
+
+void Form::UpdateDefaultFrames()
+{
+    auto* focused = dynamic_cast<PushButton*>(Control::FromHandle(GetFocus()));
+    PushButton* framed = focused ? focused : default_;
+    ForEachDescendant(Handle(), [&](HWND child) {
+        if (auto* button = dynamic_cast<PushButton*>(Control::FromHandle(child)))
+            button->SetDefaultFrame(button == framed);
+        return false;
+    });
+}
+
+bool Form::FocusNextTabStop(bool backwards)
+{
+    HWND next = GetNextDlgTabItem(Handle(), GetFocus(), backwards);
+    if (!next)
+        return false;
+    SetFocus(next);
+    char className[16] = {};
+    GetClassNameA(next, className, sizeof className);
+    if (lstrcmpiA(className, "EDIT") == 0)
+        SendMessageA(next, EM_SETSEL, 0, -1);
+    return true;
+}
+
+bool Form::PressAccelerator(char typed)
+{
+    Control* target = nullptr;
+    ForEachDescendant(Handle(), [&](HWND child) {
+        Control* control = Control::FromHandle(child);
+        if (!control || !Usable(child))
+            return false;
+        const auto mnemonic = MnemonicOf(control->Text());
+        if (!mnemonic || !MnemonicMatches(*mnemonic, typed))
+            return false;
+        target = control;
+        return true;
+    });
+    if (!target)
+        return false;
+    if (auto* button = dynamic_cast<PushButton*>(target)) {
+        button->Click();
+    } else if (auto* check = dynamic_cast<CheckBox*>(target)) {
+        check->Focus();
+        check->SetChecked(!check->Checked());
+    } else {
+        target->Focus();
+    }
+    return true;
+}
+
+bool Form::PreTranslateMessage(MSG& message)
+{
+    if (menuBar_.accelerators &&
+        TranslateAcceleratorA(Handle(), menuBar_.accelerators.get(), &message))
+        return true;
+    const HWND focus = GetFocus();
+    switch (message.message) {
+    case WM_KEYDOWN:
+        switch (message.wParam) {
+        case VK_TAB:
+            if (KeyHeld(VK_CONTROL) || KeyHeld(VK_MENU))
+                return false;
+            FocusNextTabStop(KeyHeld(VK_SHIFT));
+            return true;
+        case VK_RETURN:
+            if (ModifierHeld() || WantsEnter(focus))
+                return false;
+            if (auto* focused = dynamic_cast<PushButton*>(Control::FromHandle(focus)))
+                focused->Click();
+            else if (default_ && Usable(default_->Handle()))
+                default_->Click();
+            return true;
+        case VK_ESCAPE:
+            if (ModifierHeld())
+                return false;
+            if (cancel_ && Usable(cancel_->Handle()))
+                cancel_->Click();
+            return true;
+        }
+        return false;
+    case WM_SYSCHAR:
+        return PressAccelerator(static_cast<char>(message.wParam));
+    case WM_CHAR:
+        return !WantsKey(focus, DLGC_WANTCHARS) && PressAccelerator(static_cast<char>(message.wParam));
+    }
+    return false;
+}
+
+std::optional<LRESULT> Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam == 0) {
+            if (onMenuCommand)
+                onMenuCommand(LOWORD(wParam));
+            return 0;
+        }
+        if (HIWORD(wParam) == BN_SETFOCUS || HIWORD(wParam) == BN_KILLFOCUS)
+            UpdateDefaultFrames();
+        break;
+    case WM_TIMER:
+        for (Timer* timer : timers_) {
+            if (timer->Id() == wParam) {
+                timer->Tick();
+                return 0;
+            }
+        }
+        break;
+    case WM_CLOSE:
+        if (onClose) {
+            onClose();
+            return 0;
+        }
+        break;
+    case WM_WININICHANGE:
+        if (onSettingChange)
+            onSettingChange();
+        break;
+    case WM_MOUSEMOVE:
+        if (onMouseMove)
+            onMouseMove();
+        break;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace brevant::widgets

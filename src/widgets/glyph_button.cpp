@@ -1,0 +1,109 @@
+#include "widgets/glyph_button.h"
+
+#include "widgets/callback_boundary.h"
+
+namespace brevant::widgets {
+
+namespace {
+constexpr int kGlyphSpacing = 4;
+}
+
+void GlyphButton::Create(HWND parent, const Bounds& bounds, std::string_view caption, HFONT font)
+{
+    font_ = font;
+    CreateControl(parent, {.className = "BUTTON", .style = BS_OWNERDRAW | BS_NOTIFY | WS_TABSTOP,
+                           .text = caption, .bounds = bounds},
+                  font);
+}
+
+void GlyphButton::SetGlyph(int bitmapId)
+{
+    BitmapHandle strip(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
+                                                       MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0,
+                                                       0, LR_CREATEDIBSECTION)));
+    BITMAP info{};
+    if (!strip || !GetObjectA(strip.get(), sizeof info, &info))
+        return;
+    imageCount_ = info.bmWidth / info.bmHeight;
+    glyphSize_ = {info.bmHeight, info.bmHeight};
+
+    // The colour of the lower-left pixel marks what is transparent.
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, strip.get());
+    const COLORREF transparent = GetPixel(dc, 0, info.bmHeight - 1);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+
+    glyphs_.reset(ImageList_Create(glyphSize_.cx, glyphSize_.cy, ILC_COLOR24 | ILC_MASK, imageCount_, 0));
+    ImageList_AddMasked(glyphs_.get(), strip.get(), transparent);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void GlyphButton::SetDefaultFrame(bool framed)
+{
+    if (framed_ == framed)
+        return;
+    framed_ = framed;
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void GlyphButton::DrawGlyphAndCaption(HDC dc, RECT area, bool enabled)
+{
+    const std::string caption = Text();
+    RECT textSize{0, 0, 0, 0};
+    HGDIOBJ oldFont = SelectObject(dc, font_);
+    DrawTextA(dc, caption.c_str(), -1, &textSize, DT_SINGLELINE | DT_CALCRECT);
+    const int glyphWidth = glyphs_ ? glyphSize_.cx + kGlyphSpacing : 0;
+    const int blockWidth = glyphWidth + textSize.right;
+    int left = area.left + (area.right - area.left - blockWidth) / 2;
+    const int middle = (area.top + area.bottom) / 2;
+
+    if (glyphs_) {
+        const int top = middle - glyphSize_.cy / 2;
+        if (enabled || imageCount_ > 1)
+            ImageList_Draw(glyphs_.get(), enabled ? 0 : 1, dc, left, top, ILD_TRANSPARENT);
+        else
+            ImageList_DrawEx(glyphs_.get(), 0, dc, left, top, 0, 0, CLR_NONE, GetSysColor(COLOR_BTNFACE),
+                             ILD_TRANSPARENT | ILD_BLEND50);
+        left += glyphWidth;
+    }
+    RECT text{left, area.top, left + textSize.right, area.bottom};
+    SetBkMode(dc, TRANSPARENT);
+    if (enabled) {
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        DrawTextA(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER);
+    } else {
+        // The engraved look of disabled text: a light copy under a grey one.
+        OffsetRect(&text, 1, 1);
+        SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+        DrawTextA(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER);
+        OffsetRect(&text, -1, -1);
+        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+        DrawTextA(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER);
+    }
+    SelectObject(dc, oldFont);
+}
+
+std::optional<LRESULT> GlyphButton::OnDrawItem(DRAWITEMSTRUCT& item)
+{
+    HDC dc = item.hDC;
+    RECT frame = item.rcItem;
+    const bool pushed = item.itemState & ODS_SELECTED;
+    if (framed_) {
+        FrameRect(dc, &frame, GetSysColorBrush(COLOR_WINDOWFRAME));
+        InflateRect(&frame, -1, -1);
+    }
+    DrawFrameControl(dc, &frame, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+    RECT content = frame;
+    if (pushed)
+        OffsetRect(&content, 1, 1);
+    DrawGlyphAndCaption(dc, content, !(item.itemState & ODS_DISABLED));
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = frame;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(dc, &focus);
+    }
+    return TRUE;
+}
+
+}  // namespace brevant::widgets

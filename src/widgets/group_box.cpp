@@ -1,0 +1,56 @@
+#include "widgets/group_box.h"
+
+#include "widgets/font.h"
+
+namespace brevant::widgets {
+
+void GroupBox::Create(HWND parent, const Bounds& bounds, std::string_view caption, HFONT font)
+{
+    font_ = font;
+    const std::string text(caption);
+    CreateWindowOf({.name = "BrevantGroupBox"},
+                   {.exStyle = WS_EX_CONTROLPARENT,
+                    .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                    .caption = text.c_str(),
+                    .x = bounds.left, .y = bounds.top, .width = bounds.width,
+                    .height = bounds.height, .parent = parent});
+}
+
+std::optional<LRESULT> GroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(font_);
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
+void GroupBox::Paint()
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(Handle(), &ps);
+    HGDIOBJ oldFont = SelectObject(dc, font_);
+    const std::string caption = Caption();
+    SIZE text{};
+    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    RECT frame = client;
+    frame.top = text.cy / 2;
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    if (!caption.empty()) {
+        // The caption interrupts the top line, with a little space on each side.
+        RECT label{8, 0, 8 + text.cx + 4, text.cy};
+        FillRect(dc, &label, GetSysColorBrush(COLOR_BTNFACE));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        TextOutA(dc, 10, 0, caption.c_str(), static_cast<int>(caption.size()));
+    }
+    SelectObject(dc, oldFont);
+    EndPaint(Handle(), &ps);
+}
+
+}  // namespace brevant::widgets

@@ -1,0 +1,24 @@
+#pragma once
+#include "widgets/control.h"
+#include "widgets/window.h"
+
+#include <string>
+
+namespace brevant::widgets {
+
+// A captioned, etched frame that is also the parent of the controls inside it:
+// their positions are relative to its top-left corner, their notifications
+// pass through it, and the radio buttons inside form one group.
+class GroupBox : public Window {
+public:
+    void Create(HWND parent, const Bounds& bounds, std::string_view caption, HFONT font);
+
+protected:
+    std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Paint();
+    HFONT font_ = nullptr;
+};
+
+}  // namespace brevant::widgets

@@ -1,0 +1,46 @@
+#pragma once
+#include "widgets/control.h"
+
+#include <functional>
+
+namespace brevant::widgets {
+
+// Static text. An auto-sized label takes the size of its text whenever the
+// text changes; a link-style label has a text colour of its own and reports
+// clicks and mouse moves.
+class Label : public Control {
+public:
+    struct Options {
+        bool autoSize = false;
+        bool notify = false;  // clicks, mouse moves and tool tips
+    };
+    void Create(HWND parent, const Bounds& bounds, std::string_view text, HFONT font,
+                const Options& options);
+
+    void SetText(std::string_view text);
+    void SetTextColour(COLORREF colour);
+
+    std::function<void()> onClick;
+    std::function<void()> onMouseMove;
+
+    std::optional<LRESULT> OnCommand(WORD code) override;
+    std::optional<LRESULT> OnColor(HDC dc) override;
+
+protected:
+    std::optional<LRESULT> OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void FitToText();
+    HFONT font_ = nullptr;
+    bool autoSize_ = false;
+    std::optional<COLORREF> textColour_;
+};
+
+// A picture control showing an icon at its natural size.
+class Image : public Control {
+public:
+    void Create(HWND parent, const Bounds& bounds, HICON icon);
+    HICON Icon() const;
+};
+
+}  // namespace brevant::widgets

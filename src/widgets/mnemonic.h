@@ -1,0 +1,14 @@
+#pragma once
+// The keyboard accelerator of a caption: the character after its first single
+// ampersand ("&&" shows one ampersand and marks nothing).
+#include <optional>
+#include <string_view>
+
+namespace brevant::widgets {
+
+std::optional<char> MnemonicOf(std::string_view caption);
+
+// Compares an accelerator with a typed character without regard to case.
+bool MnemonicMatches(char mnemonic, char typed);
+
+}  // namespace brevant::widgets

@@ -1,0 +1,54 @@
+#include "widgets/radio_button.h"
+
+#include "widgets/callback_boundary.h"
+
+namespace brevant::widgets {
+
+void RadioButton::Create(HWND parent, const Bounds& bounds, std::string_view caption, HFONT font,
+                         bool selected)
+{
+    CreateControl(parent, {.className = "BUTTON", .style = BS_RADIOBUTTON | BS_NOTIFY,
+                           .text = caption, .bounds = bounds},
+                  font);
+    SetMark(selected);
+}
+
+bool RadioButton::Selected() const
+{
+    return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void RadioButton::SetMark(bool selected)
+{
+    SendMessageA(Handle(), BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+    LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
+    style = selected ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    SetWindowLongPtrA(Handle(), GWL_STYLE, style);
+}
+
+void RadioButton::Select()
+{
+    if (Selected())
+        return;
+    for (HWND sibling = GetWindow(GetParent(Handle()), GW_CHILD); sibling;
+         sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        auto* other = dynamic_cast<RadioButton*>(Control::FromHandle(sibling));
+        if (other && other != this)
+            other->SetMark(false);
+    }
+    SetMark(true);
+    RethrowPending();
+    if (onClick)
+        onClick();
+}
+
+std::optional<LRESULT> RadioButton::OnCommand(WORD code)
+{
+    // A quick second click arrives as a double click; it is a click all the same.
+    if (code != BN_CLICKED && code != BN_DOUBLECLICKED)
+        return std::nullopt;
+    Select();
+    return 0;
+}
+
+}  // namespace brevant::widgets

@@ -1,0 +1,42 @@
+#include "widgets/track_bar.h"
+
+#include "widgets/callback_boundary.h"
+
+#include <algorithm>
+#include <commctrl.h>
+
+namespace brevant::widgets {
+
+void TrackBar::Create(HWND parent, const Bounds& bounds, HFONT font, const Options& options)
+{
+    minimum_ = options.minimum;
+    maximum_ = options.maximum;
+    CreateControl(parent, {.className = TRACKBAR_CLASSA,
+                           .style = TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | WS_TABSTOP,
+                           .bounds = bounds},
+                  font);
+    SendMessageA(Handle(), TBM_SETRANGE, FALSE, MAKELPARAM(minimum_, maximum_));
+    SendMessageA(Handle(), TBM_SETTICFREQ, options.tickFrequency, 0);
+    SendMessageA(Handle(), TBM_SETLINESIZE, 0, options.lineSize);
+    SendMessageA(Handle(), TBM_SETPAGESIZE, 0, options.pageSize);
+}
+
+int TrackBar::Position() const
+{
+    return static_cast<int>(SendMessageA(Handle(), TBM_GETPOS, 0, 0));
+}
+
+void TrackBar::SetPosition(int position)
+{
+    SendMessageA(Handle(), TBM_SETPOS, TRUE, std::clamp(position, minimum_, maximum_));
+    RethrowPending();
+}
+
+std::optional<LRESULT> TrackBar::OnScroll(WORD)
+{
+    if (onChange)
+        onChange();
+    return 0;
+}
+
+}  // namespace brevant::widgets
