@@ -2,6 +2,7 @@
 // The configuration window: the message being designed lives in its controls,
 // the message to show in its MessageSettings fields.
 #include "dialogs/message_types.h"
+#include "text/time_value.h"
 #include "widgets/check_box.h"
 #include "widgets/edit.h"
 #include "widgets/file_dialog.h"
@@ -53,11 +54,33 @@ public:
     widgets::FileDialog OpenDialog1;
     widgets::Edit txtMinutes;
 
-    // The nine button check boxes in their declaration order.
+    // The nine button check boxes in their declaration order, which is also
+    // the order of their tokens in a config file.
     widgets::CheckBox* const buttonChecks[9];
 
+    // The local clock the display run waits on, and the command line's
+    // arguments FormShow reads; tests put their own in.
+    std::function<TimeValue()> dateTimeClock;
+    std::function<std::string(int)> commandLineArgument;
+
+    void GatherSettings();
+    // The moment a minutes delay ends, as a full date-time.
+    TimeValue ComputeDisplayTime() const;
+
+    // The message to show, as GatherSettings left it.
+    const std::string& messageText() const { return MessageText; }
+    MessageKind messageType() const { return MessageType; }
+    DialogButtonSet messageButtons() const { return MessageButtons; }
+    bool delayDisplay() const { return DelayDisplay; }
+
     // Handlers of the controls' events.
+    void btnOKClick();
     void btnCancelClick();
+    void btnAboutClick();
+    void btnPreviewClick();
+    void btnSaveClick();
+    void btnLoadClick();
+    void Timer2Timer();
     void chkMessageClick();
     void rbtnDisplayButtonsClick();
     void rbtnShowAllClick();
@@ -78,6 +101,24 @@ public:
 
     static bool IsDigitKey(char key);
 
+    // The config file: writing from the controls, reading into them.
+    void SaveConfigFile();
+    void LoadConfigFile(bool StartTimer);
+    int32_t FileTypeCode() const;
+    bool IsDelayed() const;
+    std::string DelayValueText() const;
+    std::string ButtonsValueText() const;
+    void SelectTypeFromCode(int32_t code);
+    void ApplyButtonsValue(const std::string& value);
+    void ClearButtonChecks();
+
+    // The command-line run: argument 1 holds "/c" and a config file's name.
+    void StartFromCommandLine(const std::string& argument);
+
+    const std::string& configFileName() const { return ConfigFileName; }
+    void setConfigFileName(std::string name) { ConfigFileName = std::move(name); }
+    bool runFromCommandLine() const { return RunFromCommandLine; }
+
 private:
     void CreateControls();
     void BindEvents();
@@ -91,6 +132,7 @@ private:
     void DisableMessageText();
     void EnableClockTime();
     void EnableMinutesDelay();
+    void SetPickerTimeOfDay(TimeValue time);
 
     Application& application_;
 

@@ -13,7 +13,13 @@ void TfrmMain::BindEvents()
     onMenuCommand = [this](WORD id) { MenuCommand(id); };
     onClose = [this] { btnCancelClick(); };
     onSettingChange = [] { ReloadLocaleTimeSettingsForUserLocale(); };
+    btnOK.onClick = [this] { btnOKClick(); };
     btnCancel.onClick = [this] { btnCancelClick(); };
+    btnPreview.onClick = [this] { btnPreviewClick(); };
+    btnSave.onClick = [this] { btnSaveClick(); };
+    btnLoad.onClick = [this] { btnLoadClick(); };
+    Timer2.onTimer = [this] { Timer2Timer(); };
+    btnAbout.onClick = [this] { btnAboutClick(); };
     chkMessage.onClick = [this] { chkMessageClick(); };
     rbtnNoButtons.onClick = [this] { rbtnDisplayButtonsClick(); };
     rbtnDisplayButtons.onClick = [this] { rbtnDisplayButtonsClick(); };

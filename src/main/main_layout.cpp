@@ -1,8 +1,10 @@
 // The stored layout of the configuration window: every control with its
 // parent, position, caption and hint, in tab order within each parent.
 #include "app/application.h"
+#include "app/command_line.h"
 #include "main/main.h"
 #include "resources/resource_ids.h"
+#include "text/clock.h"
 
 #include <type_traits>
 #include <variant>
@@ -141,6 +143,8 @@ TfrmMain::TfrmMain(Application& application)
                    .defaultExtension = "cfg", .initialFileName = "msg.cfg",
                    .options = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST}),
       buttonChecks{&chkYes, &chkNo, &chkOK, &chkCancel, &chkHelp, &chkAbort, &chkRetry, &chkIgnore, &chkAll},
+      dateTimeClock(CurrentDateTime),
+      commandLineArgument(CommandLineArgument),
       application_(application)
 {
     CreateForm({.className = "TfrmMain", .caption = "Brevant", .clientWidth = 585,
@@ -155,8 +159,17 @@ TfrmMain::TfrmMain(Application& application)
 void TfrmMain::MenuCommand(WORD id)
 {
     switch (id) {
+    case kLoadConfigFile1:
+        btnLoadClick();
+        break;
+    case kSaveConfigFile1:
+        btnSaveClick();
+        break;
     case kExit1:
         eXit1Click();
+        break;
+    case kAboutBrevant1:
+        btnAboutClick();
         break;
     }
 }

@@ -1,7 +1,6 @@
 // The one decision of the program: window mode or command-line mode, taken
 // when the window is first shown.
 #include "app/application.h"
-#include "app/command_line.h"
 #include "app/version.h"
 #include "main/main.h"
 #include "text/clock.h"
@@ -11,8 +10,11 @@ namespace brevant {
 void TfrmMain::FormShow()
 {
     txtTime.SetValue(SystemTimeOfParts(SplitDateTime(CurrentDateTime())));
-    if (CommandLineArgument(1).empty())
+    const std::string argument = commandLineArgument(1);
+    if (argument.empty())
         SetCaption(Caption() + " v" + kVersion);
+    else
+        StartFromCommandLine(argument);
     application_.HideTaskbarEntry();
 }
 

@@ -1,5 +1,6 @@
 #include "widgets/form.h"
 
+#include "widgets/app_cursor.h"
 #include "widgets/callback_boundary.h"
 #include "widgets/check_box.h"
 #include "widgets/mnemonic.h"
@@ -229,6 +230,11 @@ std::optional<LRESULT> Form::HandleMessage(UINT message, WPARAM wParam, LPARAM l
     case WM_MOUSEMOVE:
         if (onMouseMove)
             onMouseMove();
+        break;
+    case WM_SETCURSOR:
+        // Asked first on behalf of every control on the form, too.
+        if (LOWORD(lParam) == HTCLIENT && ShowApplicationCursor())
+            return TRUE;
         break;
     }
     return Window::HandleMessage(message, wParam, lParam);

@@ -1,0 +1,130 @@
+// The stored layout of the About window: every control with its position,
+// text, look and hint, in declaration order (the tab order of the two tab
+// stops, btnOK and Memo1, follows from it).
+#include "about/about.h"
+#include "about/about_text.h"
+#include "resources/resource_ids.h"
+#include "widgets/font.h"
+
+#include <string>
+#include <type_traits>
+#include <variant>
+
+namespace brevant {
+
+TfrmAbout* frmAbout = nullptr;
+
+namespace {
+
+using widgets::Bounds;
+
+using Member = std::variant<widgets::GlyphButton TfrmAbout::*, widgets::Label TfrmAbout::*,
+                            widgets::Bevel TfrmAbout::*, widgets::Edit TfrmAbout::*>;
+
+enum class Look { Default, Title, Link };
+
+struct ControlLayout {
+    Member control;
+    Bounds bounds;
+    const char* text;
+    Look look;
+    bool autoSize;
+    std::string (*hint)();
+};
+
+const ControlLayout kLayout[] = {
+    {&TfrmAbout::btnOK, {123, 227, 75, 25}, "&OK", Look::Default, false, nullptr},
+    {&TfrmAbout::Label1, {5, 8, 235, 29}, "Brevant v", Look::Title, true, nullptr},
+    {&TfrmAbout::lblVersion, {242, 8, 50, 29}, "#.##", Look::Title, true, nullptr},
+    {&TfrmAbout::Bevel1, {8, 64, 305, 9}, nullptr, Look::Default, false, nullptr},
+    {&TfrmAbout::Label2, {8, 40, 195, 13}, kMakerLine, Look::Default, false, nullptr},
+    {&TfrmAbout::Label3, {8, 80, 59, 13}, kContactCaption, Look::Link, false, &ContactHint},
+    {&TfrmAbout::Label4, {256, 80, 44, 13}, kWebSiteCaption, Look::Link, false, &WebSiteHint},
+    {&TfrmAbout::Memo1, {8, 104, 305, 113}, nullptr, Look::Default, false, nullptr},
+};
+
+constexpr COLORREF kLinkColour = RGB(0, 0, 255);
+
+// Between the name and the version, as far as the layout puts them apart.
+constexpr int kVersionGap = 2;
+
+}  // namespace
+
+TfrmAbout::TfrmAbout(HWND owner)
+    : titleFont_(widgets::CreatePixelFont("MS Sans Serif", 24, true)),
+      linkFont_(widgets::CreatePixelFont("MS Sans Serif", 11, false, true))
+{
+    CreateForm({.className = "TfrmAbout", .caption = "About Brevant", .clientWidth = 322,
+                .clientHeight = 260, .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                .exStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME, .owner = owner});
+    CreateControls();
+    BindEvents();
+}
+
+TfrmAbout::~TfrmAbout()
+{
+    if (frmAbout == this)
+        frmAbout = nullptr;
+    // The controls go with the window, before the fonts and handlers they use.
+    if (Handle())
+        DestroyWindow(Handle());
+}
+
+void TfrmAbout::CreateControls()
+{
+    const auto fontOf = [this](Look look) {
+        switch (look) {
+        case Look::Title:
+            return titleFont_.get();
+        case Look::Link:
+            return linkFont_.get();
+        case Look::Default:
+            break;
+        }
+        return Font();
+    };
+    for (const ControlLayout& row : kLayout) {
+        const HFONT font = fontOf(row.look);
+        std::visit(
+            [&](auto member) {
+                auto& control = this->*member;
+                using Type = std::remove_reference_t<decltype(control)>;
+                if constexpr (std::is_same_v<Type, widgets::GlyphButton>) {
+                    control.Create(Handle(), row.bounds, row.text, font);
+                } else if constexpr (std::is_same_v<Type, widgets::Label>) {
+                    // Every label takes the mouse, so the pointer over one is
+                    // not over the window's bare surface.
+                    control.Create(Handle(), row.bounds, row.text, font,
+                                   {.autoSize = row.autoSize, .notify = true});
+                    if (row.look == Look::Link)
+                        control.SetTextColour(kLinkColour);
+                } else if constexpr (std::is_same_v<Type, widgets::Bevel>) {
+                    control.Create(Handle(), row.bounds);
+                } else {
+                    control.Create(Handle(), row.bounds, TermsText(), font,
+                                   {.multiLine = true, .readOnly = true});
+                    control.SetBackgroundColour(COLOR_MENU);
+                }
+                if (row.hint)
+                    Hints().Set(control.Handle(), row.hint());
+            },
+            row.control);
+    }
+    PlaceVersionAfterTitle();
+
+    // The push button of kind OK: the default button, closing with the result OK.
+    btnOK.SetGlyph(IDB_GLYPH_OK);
+    btnOK.onClick = [this] { SetModalResult(widgets::ModalResult::OK); };
+    SetDefaultButton(&btnOK);
+}
+
+void TfrmAbout::PlaceVersionAfterTitle()
+{
+    // The version reads on from the name however wide the name's font draws it.
+    const widgets::Bounds title = Label1.GetBounds();
+    widgets::Bounds version = lblVersion.GetBounds();
+    version.left = title.left + title.width + kVersionGap;
+    lblVersion.SetBounds(version);
+}
+
+}  // namespace brevant

@@ -1,0 +1,109 @@
+#pragma once
+// The values of the message config file and how they map to the window's
+// choices: text with line breaks, the message kind's code, the delay, the
+// buttons. Nothing here touches a window or a file.
+#include <array>
+#include <bitset>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "dialogs/message_types.h"
+
+namespace brevant {
+
+// The section and keys of the file, in the order they are written and read.
+inline constexpr std::string_view ConfigSection = "Message1";
+inline constexpr std::string_view TextKey = "Text";
+inline constexpr std::string_view TypeKey = "Type";
+inline constexpr std::string_view DelayKey = "Delay";
+inline constexpr std::string_view TimeKey = "Time";
+inline constexpr std::string_view ButtonsKey = "Buttons";
+
+inline constexpr std::string_view DelayedValue = "TRUE";
+inline constexpr std::string_view NotDelayedValue = "FALSE";
+inline constexpr std::string_view AllButtonsValue = "ALL";
+
+// Every line break (CR LF, a lone CR or a lone LF) becomes one "^", so the
+// text always stays on its one line of the file.
+std::string LineBreaksToCarets(std::string_view text);
+// Every "^" becomes CR LF.
+std::string CaretsToLineBreaks(std::string_view value);
+
+// The platform's profile functions drop blanks and other spaces at either end
+// of a value, and a pair of quote marks around it. A value that could lose
+// characters so (blanks or quote marks at its ends, or any byte that is not
+// printable ASCII) is written inside double quotes, which the platform's
+// reader takes off again; any other value is written as it is.
+std::string QuotedForProfile(std::string_view value);
+
+// "Type" codes: the message kinds in file order, and the reader's marker for a
+// missing or unreadable code.
+inline constexpr std::array<MessageKind, 4> KindsInFileOrder = {
+    MessageKind::Error, MessageKind::Warning, MessageKind::Information, MessageKind::Confirmation};
+inline constexpr int32_t UnreadableTypeCode = 99;
+
+int32_t FileTypeCode(MessageKind kind);
+// The kind a code names, or nothing for any code but 0 to 3.
+std::optional<MessageKind> KindFromFileTypeCode(int32_t code);
+
+// How whole numbers are read from the file: a leading "0x" or "0X" (followed
+// by at least one more character) is taken as "$"; text that is not a whole
+// number gives the fallback.
+std::string HexPrefixAsDollar(std::string_view text);
+int32_t ConfigNumberOr(std::string_view text, int32_t fallback);
+
+// A "Time" value that holds a clock time rather than a number of minutes.
+bool IsClockTime(std::string_view value);
+
+// The button check boxes, in the order their tokens are written.
+struct ButtonToken {
+    std::string_view token;
+    DialogButtonSet bit;
+};
+inline constexpr std::array<ButtonToken, 9> ButtonTokens = {{
+    {"YES", DialogButton::Yes},
+    {"NO", DialogButton::No},
+    {"OK", DialogButton::OK},
+    {"CANCEL", DialogButton::Cancel},
+    {"HELP", DialogButton::Help},
+    {"ABORT", DialogButton::Abort},
+    {"RETRY", DialogButton::Retry},
+    {"IGNORE", DialogButton::Ignore},
+    {"ALLBTN", DialogButton::All},
+}};
+// Bit i stands for the check box of ButtonTokens[i].
+using ButtonTicks = std::bitset<ButtonTokens.size()>;
+
+// True when the token stands in the value on its own: exact letter case, and
+// not merely as part of a longer token of the table ("NO" inside "IGNORE").
+bool ContainsToken(std::string_view value, std::string_view token);
+
+// The state of the button radio group; None when no radio is selected.
+enum class ButtonsChoice { Hide, Display, ShowAll, None };
+
+struct ButtonsSelection {
+    ButtonsChoice choice;
+    ButtonTicks ticks;
+};
+
+// The "Buttons" value the writer stores for the selection.
+std::string ButtonsValue(const ButtonsSelection& selection);
+
+// What a "Buttons" value asks of the window once all boxes are unticked:
+// Empty: select "Hide Buttons", leave the button set as it is;
+// All: replace the button set by AllShownButtons, tick nothing;
+// Tokens: tick `ticks` and add `bits` to the button set (both may be empty).
+enum class ButtonsValueKind { Empty, All, Tokens };
+
+struct ButtonsReading {
+    ButtonsValueKind kind;
+    ButtonTicks ticks;
+    DialogButtonSet bits;
+};
+
+ButtonsReading ReadButtonsValue(std::string_view value);
+
+}  // namespace brevant

@@ -1,0 +1,37 @@
+#include "dialogs/error_display.h"
+
+#include "dialogs/dialog_owner.h"
+#include "dialogs/error_text.h"
+#include "dialogs/task_windows.h"
+#include "widgets/callback_boundary.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace brevant {
+
+void ShowErrorBox(std::string_view message)
+{
+    const std::string text = std::string(message);
+    const HWND previous = GetActiveWindow();
+    {
+        // The box's own loop dispatches our messages: their errors are
+        // reported there, each in a box of its own.
+        widgets::NestedLoopScope scope;
+        MessageBoxA(DialogOwner(), text.c_str(), "Message", MB_OK | MB_ICONSTOP);
+    }
+    if (previous && IsWindow(previous))
+        ;
+}
+
+void ReportUnhandledError(std::exception_ptr error)
+{
+    // GetCapture names only a window of this thread: one of ours. Cancel mode
+    // ends a button press or a drag in progress.
+    if (HWND capture = GetCapture())
+        ;
+    ShowErrorBox(ErrorMessageOf(error));
+}
+
+}  // namespace brevant

@@ -1,0 +1,339 @@
+#include "dialogs/message_dialog.h"
+
+#include "dialogs/dialog_owner.h"
+#include "dialogs/message_dialog_layout.h"
+#include "dialogs/task_windows.h"
+#include "widgets/callback_boundary.h"
+#include "widgets/font.h"
+#include "widgets/message_loop.h"
+#include "widgets/mnemonic.h"
+#include "widgets/push_button.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+
+namespace brevant {
+
+class MessageButton : public widgets::PushButton {
+public:
+    explicit MessageButton(const PlacedButton& placed) : placed_(placed) {}
+    const DialogButtonInfo& Info() const { return *placed_.info; }
+    bool DefaultMark() const { return placed_.defaultMark; }
+    bool CancelMark() const { return placed_.cancelMark; }
+
+private:
+    PlacedButton placed_;
+};
+
+namespace {
+
+constexpr DWORD kFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kFrameExStyle = WS_EX_DLGMODALFRAME;
+constexpr int kFirstButtonId = 100;
+
+// The record without its last field (iPaddedBorderWidth): every version of
+// the platform accepts this size.
+constexpr UINT kNonClientMetricsSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
+static_assert(kNonClientMetricsSize == 340);
+
+widgets::FontHandle CreateDialogFont()
+{
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = kNonClientMetricsSize;
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &metrics, 0))
+        return widgets::FontHandle(CreateFontIndirectA(&metrics.lfMessageFont));
+    // The default window font: "MS Sans Serif" 8 point at 96 dots per inch.
+    return widgets::CreatePixelFont("MS Sans Serif", 11);
+}
+
+struct TextMeasure {
+    SIZE alphabet;  // the 52 letters A-Z a-z
+    SIZE text;
+};
+
+TextMeasure MeasureInFont(HWND hwnd, HFONT font, std::string_view text, int screenWidth)
+{
+    static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    TextMeasure measure{};
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ previous = SelectObject(dc, font);
+    GetTextExtentPointA(dc, kAlphabet, sizeof kAlphabet - 1, &measure.alphabet);
+    // Word wrapping within half the screen width; an empty text keeps the
+    // starting rectangle exactly (some platforms would shrink it to nothing).
+    RECT r{0, 0, screenWidth / 2, 0};
+    if (!text.empty()) {
+        const int length = static_cast<int>(std::min<size_t>(text.size(), INT_MAX));
+        DrawTextA(dc, text.data(), length, &r, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    }
+    measure.text = {r.right - r.left, r.bottom - r.top};
+    SelectObject(dc, previous);
+    ReleaseDC(hwnd, dc);
+    return measure;
+}
+
+SIZE FrameSize(HWND hwnd)
+{
+    RECT window, client;
+    GetWindowRect(hwnd, &window);
+    GetClientRect(hwnd, &client);
+    return {(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+}
+
+widgets::Bounds ToBounds(const LayoutRect& r) { return {r.left, r.top, r.width, r.height}; }
+
+bool KeyHeld(int key) { return GetKeyState(key) < 0; }
+
+}  // namespace
+
+TMessageForm::TMessageForm(std::string_view text, MessageKind kind, DialogButtonSet buttons)
+{
+    const MessageKindInfo kindInfo = KindInfo(kind);
+    // Created at a size with room for a client area, so the frame can be measured.
+    CreateWindowOf({.name = "TMessageForm"},
+                   {.exStyle = kFrameExStyle, .style = kFrameStyle, .caption = kindInfo.caption,
+                    .x = 0, .y = 0, .width = 400, .height = 300, .parent = DialogOwner()});
+    font_ = CreateDialogFont();
+
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const TextMeasure measure = MeasureInFont(Handle(), font_.get(), text, screenWidth);
+    const SIZE frame = FrameSize(Handle());
+    const MessageDialogLayout layout = LayOutMessageDialog({
+        .charWidth = measure.alphabet.cx / 52,
+        .charHeight = measure.alphabet.cy,
+        .screenWidth = screenWidth,
+        .screenHeight = GetSystemMetrics(SM_CYSCREEN),
+        .textWidth = measure.text.cx,
+        .textHeight = measure.text.cy,
+        .frameWidth = frame.cx,
+        .frameHeight = frame.cy,
+        .buttons = buttons,
+    });
+    SetWindowPos(Handle(), nullptr, layout.window.left, layout.window.top, layout.window.width,
+                 layout.window.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    widgets::RethrowPending();
+
+    image_.Create(Handle(), ToBounds(layout.icon), LoadIconA(nullptr, MAKEINTRESOURCEA(kindInfo.iconId)));
+    // The text goes in after creation: creating a window carries at most
+    // 32767 characters of text on some platforms.
+    label_.Create(Handle(), ToBounds(layout.label), "", font_.get(), {});
+    label_.SetText(text);
+    int id = kFirstButtonId;
+    for (const PlacedButton& placed : layout.buttons) {
+        auto& button = *buttons_.emplace_back(std::make_unique<MessageButton>(placed));
+        button.Create(Handle(), ToBounds(placed.bounds), placed.info->caption, id++, font_.get());
+        button.onClick = [this, &button] { Press(button); };
+        if (placed.defaultMark)
+            defaultButton_ = &button;
+        if (placed.cancelMark)
+            cancelButton_ = &button;
+    }
+    if (!buttons_.empty())
+        focusOnActivation_ = buttons_.front()->Handle();
+    UpdateDefaultFrames();
+}
+
+TMessageForm::~TMessageForm()
+{
+    // The window goes before the font its controls draw with.
+    if (Handle())
+        DestroyWindow(Handle());
+}
+
+void TMessageForm::SetHelp(int32_t helpContext, std::string helpFile)
+{
+    helpContext_ = helpContext;
+    helpFile_ = std::move(helpFile);
+}
+
+widgets::Control* TMessageForm::FindControl(std::string_view name)
+{
+    if (name == "Image")
+        return &image_;
+    if (name == "Message")
+        return &label_;
+    return FindButton(name);
+}
+
+widgets::PushButton* TMessageForm::FindButton(std::string_view name)
+{
+    for (auto& button : buttons_) {
+        if (button->Info().name == name)
+            return button.get();
+    }
+    return nullptr;
+}
+
+DialogResult TMessageForm::ShowModal()
+{
+    const HWND previous = GetActiveWindow();
+    result_ = DialogResult::None;
+    bool stillActive = false;
+    {
+        DisabledTaskWindows disabled;
+        ShowWindow(Handle(), SW_SHOW);
+        SetForegroundWindow(Handle());
+        widgets::RethrowPending();
+        if (focusOnActivation_ && !IsChild(Handle(), GetFocus())) {
+            SetFocus(focusOnActivation_);
+            widgets::RethrowPending();
+        }
+        widgets::RunMessageLoop([this] { return result_ != DialogResult::None; });
+        // Only a quit request ends the loop without a result.
+        if (result_ == DialogResult::None)
+            result_ = DialogResult::Cancel;
+        stillActive = GetActiveWindow() == Handle();
+    }
+    // The other windows are enabled again first, so activation can return to
+    // one of them rather than to another program.
+    ShowWindow(Handle(), SW_HIDE);
+    if (stillActive && previous && IsWindow(previous))
+        SetActiveWindow(previous);
+    widgets::RethrowPending();
+    return result_;
+}
+
+void TMessageForm::Press(MessageButton& button)
+{
+    if (button.Info().result != DialogResult::None) {
+        result_ = button.Info().result;
+        return;
+    }
+    // Help: the only button that leaves the dialog open.
+    if (!helpFile_.empty())
+        WinHelpA(Handle(), helpFile_.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(helpContext_));
+}
+
+MessageButton* TMessageForm::FocusedButton() const
+{
+    const HWND focus = GetFocus();
+    for (const auto& button : buttons_) {
+        if (button->Handle() == focus)
+            return button.get();
+    }
+    return nullptr;
+}
+
+void TMessageForm::UpdateDefaultFrames()
+{
+    // The focused button carries the frame; the default mark only while no
+    // button has the focus.
+    MessageButton* focused = FocusedButton();
+    MessageButton* framed = focused ? focused : defaultButton_;
+    for (auto& button : buttons_)
+        button->SetDefaultFrame(button.get() == framed);
+}
+
+void TMessageForm::MoveFocus(int step)
+{
+    if (buttons_.empty())
+        return;
+    const int count = static_cast<int>(buttons_.size());
+    const auto focused = std::find_if(buttons_.begin(), buttons_.end(),
+                                      [](const auto& b) { return b->Focused(); });
+    // With no button focused, forward starts at the first and backward at the last.
+    const int from = focused != buttons_.end() ? static_cast<int>(focused - buttons_.begin())
+                                                 : (step > 0 ? -1 : count);
+    buttons_[static_cast<size_t>(((from + step) % count + count) % count)]->Focus();
+}
+
+bool TMessageForm::PressAccelerator(char typed)
+{
+    for (auto& button : buttons_) {
+        const auto mnemonic = widgets::MnemonicOf(button->Info().caption);
+        if (mnemonic && widgets::MnemonicMatches(*mnemonic, typed)) {
+            Press(*button);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TMessageForm::HandleKeyDown(WPARAM key)
+{
+    const bool shift = KeyHeld(VK_SHIFT), control = KeyHeld(VK_CONTROL), alt = KeyHeld(VK_MENU);
+    switch (key) {
+    case VK_RETURN:
+        if (shift || control || alt)
+            return false;
+        if (MessageButton* target = FocusedButton() ? FocusedButton() : defaultButton_)
+            Press(*target);
+        return true;
+    case VK_ESCAPE:
+        if (shift || control || alt)
+            return false;
+        if (cancelButton_)
+            Press(*cancelButton_);
+        return true;
+    case VK_TAB:
+        if (control || alt)
+            return false;
+        MoveFocus(shift ? -1 : 1);
+        return true;
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+        if (control || alt)
+            return false;
+        MoveFocus(key == VK_LEFT || key == VK_UP ? -1 : 1);
+        return true;
+    }
+    return false;
+}
+
+bool TMessageForm::PreTranslateMessage(MSG& message)
+{
+    switch (message.message) {
+    case WM_KEYDOWN:
+        return HandleKeyDown(message.wParam);
+    case WM_CHAR:
+    case WM_SYSCHAR:
+        return PressAccelerator(static_cast<char>(message.wParam));
+    }
+    return false;
+}
+
+std::optional<LRESULT> TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            // Back to the same button when the dialog is active again.
+            if (MessageButton* focused = FocusedButton())
+                ;
+            break;
+        }
+        if (focusOnActivation_) {
+            SetFocus(focusOnActivation_);
+            return 0;
+        }
+        break;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_SETFOCUS || HIWORD(wParam) == BN_KILLFOCUS)
+            UpdateDefaultFrames();
+        break;
+    case WM_CLOSE:
+        // The close box, the system menu's Close and Alt+F4 all mean Cancel;
+        // the window itself lives on until ShowModal's caller destroys it.
+        result_ = DialogResult::Cancel;
+        return 0;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
+std::unique_ptr<TMessageForm> BuildMessageDialog(std::string_view text, MessageKind kind,
+                                                 DialogButtonSet buttons)
+{
+    return std::unique_ptr<TMessageForm>(new TMessageForm(text, kind, buttons));
+}
+
+DialogResult ShowMessageDialog(std::string_view text, MessageKind kind, DialogButtonSet buttons,
+                               int32_t helpContext)
+{
+    const auto form = BuildMessageDialog(text, kind, buttons);
+    form->SetHelp(helpContext, "");
+    return form->ShowModal();
+}
+
+}  // namespace brevant

@@ -1,0 +1,81 @@
+#pragma once
+// The message dialog's fixed tables (caption and icon per kind, the buttons in
+// their left-to-right order) and its layout arithmetic. Every size derives
+// from two bases measured in the dialog font: the average character width w
+// and the line height h. Measuring itself is left to the caller.
+#include "dialogs/message_types.h"
+
+#include <span>
+#include <vector>
+
+namespace brevant {
+
+// a * b / c rounded to the nearest integer, halves away from zero, with a
+// 64-bit product; -1 when c is 0 or the result does not fit (as the platform's
+// MulDiv).
+int MulDivRounded(int a, int b, int c);
+
+struct MessageKindInfo {
+    const char* caption;
+    int iconId;  // a system icon, loaded by id
+};
+
+// The kind's caption and icon; a value outside the four kinds has neither.
+MessageKindInfo KindInfo(MessageKind kind);
+
+struct DialogButtonInfo {
+    DialogButtonSet bit;
+    const char* name;  // the button control's name
+    const char* caption;
+    DialogResult result;  // None: pressing it leaves the dialog open
+};
+
+// Every button in the fixed order, which is the order of the set's bits.
+std::span<const DialogButtonInfo> DialogButtonTable();
+
+struct LayoutRect {
+    int left, top, width, height;
+    friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
+};
+
+struct MessageDialogMetrics {
+    int horizontalMargin, verticalMargin;
+    int horizontalSpacing;  // icon to text
+    int verticalSpacing;    // text block to button row
+    int buttonWidth, buttonHeight, buttonSpacing;
+    friend bool operator==(const MessageDialogMetrics&, const MessageDialogMetrics&) = default;
+};
+
+// Dialog units converted to pixels: horizontal ones against w / 4, vertical
+// ones against h / 8.
+MessageDialogMetrics ComputeMetrics(int charWidth, int charHeight);
+
+inline constexpr int kMessageIconSize = 32;
+
+struct MessageDialogInput {
+    int charWidth, charHeight;         // w and h
+    int screenWidth, screenHeight;     // the primary screen, in pixels
+    int textWidth, textHeight;         // the text as the platform lays it out
+    int frameWidth, frameHeight;       // outer size minus client size
+    DialogButtonSet buttons;
+};
+
+struct PlacedButton {
+    const DialogButtonInfo* info;
+    bool defaultMark;  // Enter presses it while no button has the focus
+    bool cancelMark;   // Esc presses it
+    LayoutRect bounds;
+};
+
+struct MessageDialogLayout {
+    MessageDialogMetrics metrics;
+    int clientWidth, clientHeight;
+    LayoutRect window;  // outer rectangle, centred; may lie partly off screen
+    LayoutRect icon;
+    LayoutRect label;
+    std::vector<PlacedButton> buttons;  // left to right
+};
+
+MessageDialogLayout LayOutMessageDialog(const MessageDialogInput& input);
+
+}  // namespace brevant

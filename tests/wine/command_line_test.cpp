@@ -1,0 +1,78 @@
+#include "app/command_line.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "automation/process.h"
+
+namespace brevant {
+namespace {
+
+constexpr char kChildTest[] = "CommandLineArgument.SplitsTheProcessCommandLine";
+// Set for the child run: the file it writes its arguments to.
+constexpr char kOutputVariable[] = "BREVANT_TEST_ARGUMENTS_FILE";
+constexpr int kArgumentsWritten = 6;
+
+std::string ModulePath()
+{
+    char path[MAX_PATH * 4] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    return path;
+}
+
+// The child writes arguments 0 to 5 as it sees them, one per line.
+bool RunAsChild()
+{
+    char file[MAX_PATH * 4] = {};
+    if (GetEnvironmentVariableA(kOutputVariable, file, sizeof file) == 0)
+        return false;
+    std::ofstream out(file, std::ios::binary);
+    for (int index = 0; index < kArgumentsWritten; ++index)
+        out << CommandLineArgument(index) << '\n';
+    return true;
+}
+
+TEST(CommandLineArgument, SplitsTheProcessCommandLine)
+{
+    if (RunAsChild())
+        return;
+    const std::filesystem::path output = std::filesystem::temp_directory_path() /
+                                         ("brevant-arguments-" + std::to_string(GetCurrentProcessId()) + ".txt");
+    ASSERT_TRUE(SetEnvironmentVariableA(kOutputVariable, output.string().c_str()));
+    const std::string filter = std::string("--gtest_filter=") + kChildTest;
+    uia::Process child(ModulePath(), "\t\"\"  /c\"My Files\\msg.cfg\" a\"\"b\\ " + filter);
+    const auto exitCode = child.WaitForExit();
+    SetEnvironmentVariableA(kOutputVariable, nullptr);
+    ASSERT_EQ(exitCode, 0u);
+
+    std::ifstream in(output, std::ios::binary);
+    const std::string written{std::istreambuf_iterator<char>(in), {}};
+    in.close();
+    std::filesystem::remove(output);
+    EXPECT_EQ(written, ModulePath() + "\n/cMy Files\\msg.cfg\nab\\\n" + filter + "\n\n\n");
+}
+
+TEST(CommandLineArgument, ArgumentZeroIsTheProgramFile)
+{
+    EXPECT_EQ(CommandLineArgument(0), ModulePath());
+    EXPECT_TRUE(std::filesystem::exists(CommandLineArgument(0)));
+}
+
+TEST(CommandLineArgument, FollowsTheLineThePlatformGives)
+{
+    const char* line = GetCommandLineA();
+    for (int index = 1; index < 8; ++index) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(CommandLineArgument(index), CommandLineArgumentOf(line, index));
+    }
+    EXPECT_EQ(CommandLineArgument(__argc), "");
+}
+
+}  // namespace
+}  // namespace brevant
