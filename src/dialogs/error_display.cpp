@@ -13,16 +13,17 @@ namespace brevant {
 
 void ShowErrorBox(std::string_view message)
 {
-    const std::string text = std::string(message);
+    const std::string text = WithClosingFullStop(std::string(message));
     const HWND previous = GetActiveWindow();
     {
+        DisabledTaskWindows disabled;
         // The box's own loop dispatches our messages: their errors are
         // reported there, each in a box of its own.
         widgets::NestedLoopScope scope;
         MessageBoxA(DialogOwner(), text.c_str(), "Message", MB_OK | MB_ICONSTOP);
     }
     if (previous && IsWindow(previous))
-        ;
+        SetActiveWindow(previous);
 }
 
 void ReportUnhandledError(std::exception_ptr error)
@@ -30,7 +31,7 @@ void ReportUnhandledError(std::exception_ptr error)
     // GetCapture names only a window of this thread: one of ours. Cancel mode
     // ends a button press or a drag in progress.
     if (HWND capture = GetCapture())
-        ;
+        SendMessageA(capture, WM_CANCELMODE, 0, 0);
     ShowErrorBox(ErrorMessageOf(error));
 }
 

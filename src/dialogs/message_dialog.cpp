@@ -77,7 +77,8 @@ SIZE FrameSize(HWND hwnd)
     RECT window, client;
     GetWindowRect(hwnd, &window);
     GetClientRect(hwnd, &client);
-    return {(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+    return {(window.right - window.left) - client.right,
+            (window.bottom - window.top) - client.bottom};
 }
 
 widgets::Bounds ToBounds(const LayoutRect& r) { return {r.left, r.top, r.width, r.height}; }
@@ -113,7 +114,8 @@ TMessageForm::TMessageForm(std::string_view text, MessageKind kind, DialogButton
                  layout.window.height, SWP_NOZORDER | SWP_NOACTIVATE);
     widgets::RethrowPending();
 
-    image_.Create(Handle(), ToBounds(layout.icon), LoadIconA(nullptr, MAKEINTRESOURCEA(kindInfo.iconId)));
+    image_.Create(Handle(), ToBounds(layout.icon),
+                  LoadIconA(nullptr, MAKEINTRESOURCEA(kindInfo.iconId)));
     // The text goes in after creation: creating a window carries at most
     // 32767 characters of text on some platforms.
     label_.Create(Handle(), ToBounds(layout.label), "", font_.get(), {});
@@ -301,7 +303,7 @@ std::optional<LRESULT> TMessageForm::HandleMessage(UINT message, WPARAM wParam, 
         if (LOWORD(wParam) == WA_INACTIVE) {
             // Back to the same button when the dialog is active again.
             if (MessageButton* focused = FocusedButton())
-                ;
+                focusOnActivation_ = focused->Handle();
             break;
         }
         if (focusOnActivation_) {

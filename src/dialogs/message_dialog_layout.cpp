@@ -70,8 +70,8 @@ int MulDivRounded(int a, int b, int c)
 
 MessageKindInfo KindInfo(MessageKind kind)
 {
-    const auto* entry =
-        std::find_if(kKinds.begin(), kKinds.end(), [&](const KindEntry& e) { return e.kind == kind; });
+    const auto* entry = std::find_if(kKinds.begin(), kKinds.end(),
+                                     [&](const KindEntry& e) { return e.kind == kind; });
     return entry != kKinds.end() ? entry->info : MessageKindInfo{"", 0};
 }
 
@@ -99,8 +99,10 @@ MessageDialogLayout LayOutMessageDialog(const MessageDialogInput& in)
     const int blockWidth = in.textWidth + m.horizontalSpacing + kMessageIconSize;
     const int blockHeight = std::max(in.textHeight, kMessageIconSize);
 
-    const DialogButtonSet defaultButton = FirstIn(in.buttons, {Button::OK, Button::Yes, Button::Retry});
-    const DialogButtonSet cancelButton = FirstIn(in.buttons, {Button::Cancel, Button::No, Button::OK});
+    const DialogButtonSet defaultButton =
+        FirstIn(in.buttons, {Button::OK, Button::Yes, Button::Retry});
+    const DialogButtonSet cancelButton =
+        FirstIn(in.buttons, {Button::Cancel, Button::No, Button::OK});
     for (const DialogButtonInfo& info : kButtons) {
         if (in.buttons & info.bit)
             out.buttons.push_back({&info, info.bit == defaultButton, info.bit == cancelButton, {}});
