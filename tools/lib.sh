@@ -66,7 +66,9 @@ prepare_wine() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wineserver -w
   fi
-  wineserver -p
+  # A wineserver already running for the prefix (another run of the tools) is
+  # shared and left to the run that started it.
+  if wineserver -p 2>/dev/null; then BREVANT_WINESERVER_STARTED=1; else BREVANT_WINESERVER_STARTED=; fi
   # The first program started brings up Wine's own background processes, which
   # live as long as the wineserver. Start them here, detached from any pipe a
   # test runner would otherwise wait on for ever.
@@ -74,7 +76,8 @@ prepare_wine() {
 }
 
 stop_wine() {
-  wineserver -k 2>/dev/null || true
+  if [ -n "${BREVANT_WINESERVER_STARTED:-}" ]; then wineserver -k 2>/dev/null || true; fi
+  BREVANT_WINESERVER_STARTED=
 }
 
 configure_and_build() {
@@ -93,5 +96,5 @@ configure_and_build() {
 run_tests() {
   local preset=$1; shift
   ctest --test-dir "$BREVANT_BUILD/$preset" --output-on-failure --timeout 300 "$@" |
-    grep -vE '^ *(Start +[0-9]+|[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed)'
+    grep -avE '^ *(Start +[0-9]+|[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed)'
 }

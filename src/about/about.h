@@ -38,7 +38,7 @@ private:
     widgets::FontHandle linkFont_;
 };
 
-// The About window while it is open; nullptr otherwise.
+// The About window from its opening until it is released; nullptr otherwise.
 extern TfrmAbout* frmAbout;
 
 // The shell call behind the two links (ShellExecuteA's signature); tests put a

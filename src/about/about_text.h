@@ -7,8 +7,8 @@
 
 namespace brevant {
 
-inline constexpr char kMakerLine[] = "Copyright (c) 2025-2026 the Brevant project";
-inline constexpr char kContactCaption[] = "Brevant team";
+inline constexpr char kMakerLine[] = "(c) 2025-2026 the Brevant project";
+inline constexpr char kContactCaption[] = "Contact us";
 inline constexpr char kWebSiteCaption[] = "Web Site";
 
 // The tool tips of the two links, naming where each leads.

@@ -1,10 +1,10 @@
 // The command-line run, for batch files and scheduled tasks: the config file
 // named after "/c" is loaded and its message shown with no user action.
 #include "app/application.h"
-#include "dialogs/error_display.h"
 #include "dialogs/message_dialog.h"
 #include "main/config_path.h"
 #include "main/main.h"
+#include "widgets/callback_boundary.h"
 #include "widgets/handles.h"
 
 namespace brevant {
@@ -56,7 +56,7 @@ void TfrmMain::StartFromCommandLine(const std::string& argument)
     try {
         LoadConfigFile(true);
     } catch (...) {
-        ReportUnhandledError(std::current_exception());
+        widgets::ReportError(std::current_exception());
         RequestTermination();
     }
 }

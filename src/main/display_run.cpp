@@ -2,10 +2,10 @@
 // chosen moment, shows the message and ends the process.
 #include "app/application.h"
 #include "config/config_values.h"
-#include "dialogs/error_display.h"
 #include "dialogs/message_dialog.h"
 #include "main/display_time.h"
 #include "main/main.h"
+#include "widgets/callback_boundary.h"
 #include "text/clock.h"
 #include "widgets/message_loop.h"
 
@@ -84,7 +84,7 @@ void TfrmMain::btnOKClick()
         }
         ShowMessageDialog(MessageText, MessageType, MessageButtons, 0);
     } catch (...) {
-        ReportUnhandledError(std::current_exception());
+        widgets::ReportError(std::current_exception());
     }
     RequestTermination();
 }

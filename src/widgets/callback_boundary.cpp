@@ -8,6 +8,13 @@ ErrorReporter g_reporter = nullptr;
 
 void SetErrorReporter(ErrorReporter reporter) { g_reporter = reporter; }
 
+void ReportError(std::exception_ptr error)
+{
+    if (!g_reporter)
+        std::terminate();
+    g_reporter(error);
+}
+
 namespace detail {
 
 int& HandlerDepth()
@@ -30,9 +37,7 @@ void Fail(std::exception_ptr error)
             PendingError() = error;
         return;
     }
-    if (!g_reporter)
-        std::terminate();
-    g_reporter(error);
+    ReportError(error);
 }
 
 }  // namespace detail

@@ -21,6 +21,10 @@ using ErrorReporter = void (*)(std::exception_ptr);
 // The application installs the program's unhandled-error display here.
 void SetErrorReporter(ErrorReporter reporter);
 
+// Shows an error through the installed display at once, for the rare handler
+// that must go on after an error (to end the process cleanly).
+void ReportError(std::exception_ptr error);
+
 namespace detail {
 int& HandlerDepth();
 std::exception_ptr& PendingError();

@@ -59,12 +59,17 @@ void Settle(HWND window, int posted)
         PumpMessages();
         return;
     }
-    // One round trip reaches the target's next message retrieval; every further
-    // one proves a posted message dispatched. Translation adds a character per
-    // key, so allow twice the count.
+    // A thread answers every sent message that has arrived before it takes a
+    // posted one, so a round trip sent at once after the last could be
+    // answered ahead of the posted message still waiting. The pause lets the
+    // target take that message; the next round trip is then answered only
+    // after it has been dispatched. Translation adds a character per key, so
+    // allow twice the count.
     const int roundTrips = 2 * posted + 2;
     const auto timeout = static_cast<UINT>(kDefaultTimeout.count());
     for (int i = 0; i < roundTrips; ++i) {
+        if (i > 0)
+            Sleep(1);
         DWORD_PTR ignored;
         if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeout, &ignored))
             return;

@@ -3,10 +3,12 @@
 //
 // Input the automation posts (keys, characters) is handled whenever the thread
 // that owns the target window next takes messages. Settle() waits for that:
-//  - for a window of another thread it makes round trips of WM_NULL to it. A
-//    thread answers sent messages before it takes its next posted one, so each
-//    round trip after the first proves that one more posted message has been
-//    dispatched;
+//  - for a window of another thread it makes round trips of WM_NULL to it,
+//    with short pauses between them. A thread answers sent messages only when
+//    it takes messages, that is between two posted ones, so each round trip
+//    after the first in practice sees one more posted message dispatched.
+//    There is no way to watch another thread's queue, so this is not proof:
+//    where a test can, it waits for the effect itself (WaitUntil);
 //  - for a window of the calling thread (in-process tests) it runs the message
 //    pump, which dispatches what is waiting in the calling thread's queue.
 #include <windows.h>

@@ -128,37 +128,6 @@ TEST(MessageDialogLayout, ShowAllButtonsGivesNineButtonsInFixedOrder)
     EXPECT_EQ(layout.label.left, 59);
 }
 
-TEST(MessageDialogLayout, CaptionsAndResultsFollowTheButton)
-{
-    struct Case {
-        DialogButtonSet bit;
-        const char* name;
-        const char* caption;
-        DialogResult result;
-    };
-    const Case cases[] = {
-        {B::Yes, "Yes", "&Yes", DialogResult::Yes},
-        {B::No, "No", "&No", DialogResult::No},
-        {B::OK, "OK", "OK", DialogResult::OK},
-        {B::Cancel, "Cancel", "Cancel", DialogResult::Cancel},
-        {B::Abort, "Abort", "&Abort", DialogResult::Abort},
-        {B::Retry, "Retry", "&Retry", DialogResult::Retry},
-        {B::Ignore, "Ignore", "&Ignore", DialogResult::Ignore},
-        {B::All, "All", "&All", DialogResult::All},
-        {B::NoToAll, "NoToAll", "N&o to All", DialogResult::NoToAll},
-        {B::YesToAll, "YesToAll", "Y&es to All", DialogResult::YesToAll},
-        {B::Help, "Help", "&Help", DialogResult::None},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const MessageDialogLayout layout = LayOutMessageDialog(Example(c.bit));
-        ASSERT_EQ(layout.buttons.size(), 1u);
-        EXPECT_STREQ(layout.buttons[0].info->name, c.name);
-        EXPECT_STREQ(layout.buttons[0].info->caption, c.caption);
-        EXPECT_EQ(layout.buttons[0].info->result, c.result);
-    }
-}
-
 TEST(MessageDialogLayout, BitsAbove0x400AreIgnored)
 {
     const MessageDialogLayout plain = LayOutMessageDialog(Example(B::Yes | B::Help));

@@ -1,0 +1,109 @@
+#pragma once
+// A configuration window of this process, shown as the program shows it at
+// start-up, with errors that reach the catch points recorded instead of shown.
+#include "app/application.h"
+#include "main/main.h"
+#include "text/locale_time_settings.h"
+#include "widgets/callback_boundary.h"
+#include "widgets/message_loop.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <exception>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace brevant {
+
+// What the unhandled-error display would have shown, in order.
+inline std::vector<std::string> g_reported;
+
+inline void RecordError(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        g_reported.push_back(e.what());
+    }
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_DATE_CLASSES};
+        InitCommonControlsEx(&controls);
+        LoadLocaleTimeSettings();
+        widgets::SetErrorReporter(&RecordError);
+    }
+
+    void SetUp() override
+    {
+        g_reported.clear();
+        app = std::make_unique<Application>("Message");
+        form = std::make_unique<TfrmMain>(*app);
+        form->commandLineArgument = [this](int index) { return index == 1 ? argument : std::string(); };
+    }
+
+    void TearDown() override
+    {
+        form.reset();
+        app.reset();
+        TakeQuitRequest();
+    }
+
+    // Shows the window as the application does at start-up.
+    void Show()
+    {
+        ShowWindow(app->Handle(), SW_SHOWNOACTIVATE);
+        widgets::GuardOutermost([&] { form->FormShow(); });
+        form->ShowCentred();
+        Pump();
+    }
+
+    static void Pump() { widgets::ProcessPendingMessages(); }
+
+    // True when a termination request waits in the queue; takes it out.
+    static bool TakeQuitRequest()
+    {
+        MSG message;
+        return PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+    }
+
+    // A key as the keyboard sends it to the focused control, then handled.
+    static void PressKey(UINT key, bool shift = false)
+    {
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(state);
+        PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+        PostMessageA(GetFocus(), WM_KEYUP, key, 0xC0000001);
+        Pump();
+        state[VK_SHIFT] = 0;
+        SetKeyboardState(state);
+    }
+
+    static void TypeChar(HWND target, char c, UINT message = WM_CHAR)
+    {
+        PostMessageA(target, message, static_cast<unsigned char>(c), message == WM_SYSCHAR ? 0x20000001 : 1);
+        Pump();
+    }
+
+    // A click as the mouse makes it: the control notifies its parent.
+    static void UserClick(const widgets::Control& control)
+    {
+        SendMessageA(control.Handle(), BM_CLICK, 0, 0);
+        Pump();
+    }
+
+    std::string Hint(const widgets::Control& control) { return form->Hints().Get(control.Handle()); }
+
+    std::unique_ptr<Application> app;
+    std::unique_ptr<TfrmMain> form;
+    std::string argument;
+};
+
+}  // namespace brevant
