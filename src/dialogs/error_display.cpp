@@ -2,7 +2,7 @@
 
 #include "dialogs/dialog_owner.h"
 #include "dialogs/error_text.h"
-#include "dialogs/task_windows.h"
+#include "widgets/disabled_windows.h"
 #include "widgets/callback_boundary.h"
 
 #include <windows.h>
@@ -16,7 +16,7 @@ void ShowErrorBox(std::string_view message)
     const std::string text = WithClosingFullStop(std::string(message));
     const HWND previous = GetActiveWindow();
     {
-        DisabledTaskWindows disabled;
+        widgets::DisabledTaskWindows disabled;
         // The box's own loop dispatches our messages: their errors are
         // reported there, each in a box of its own.
         widgets::NestedLoopScope scope;

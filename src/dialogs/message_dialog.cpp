@@ -2,10 +2,9 @@
 
 #include "dialogs/dialog_owner.h"
 #include "dialogs/message_dialog_layout.h"
-#include "dialogs/task_windows.h"
 #include "widgets/callback_boundary.h"
+#include "widgets/modal.h"
 #include "widgets/font.h"
-#include "widgets/message_loop.h"
 #include "widgets/mnemonic.h"
 #include "widgets/push_button.h"
 
@@ -168,11 +167,8 @@ widgets::PushButton* TMessageForm::FindButton(std::string_view name)
 
 DialogResult TMessageForm::ShowModal()
 {
-    const HWND previous = GetActiveWindow();
     result_ = DialogResult::None;
-    bool stillActive = false;
-    {
-        DisabledTaskWindows disabled;
+    const auto show = [this] {
         ShowWindow(Handle(), SW_SHOW);
         SetForegroundWindow(Handle());
         widgets::RethrowPending();
@@ -180,18 +176,11 @@ DialogResult TMessageForm::ShowModal()
             SetFocus(focusOnActivation_);
             widgets::RethrowPending();
         }
-        widgets::RunMessageLoop([this] { return result_ != DialogResult::None; });
-        // Only a quit request ends the loop without a result.
-        if (result_ == DialogResult::None)
-            result_ = DialogResult::Cancel;
-        stillActive = GetActiveWindow() == Handle();
-    }
-    // The other windows are enabled again first, so activation can return to
-    // one of them rather than to another program.
-    ShowWindow(Handle(), SW_HIDE);
-    if (stillActive && previous && IsWindow(previous))
-        SetActiveWindow(previous);
-    widgets::RethrowPending();
+    };
+    widgets::RunModal(Handle(), show, [this] { return result_ != DialogResult::None; });
+    // Only a quit request ends the run without a result.
+    if (result_ == DialogResult::None)
+        result_ = DialogResult::Cancel;
     return result_;
 }
 

@@ -128,7 +128,8 @@ bool Form::FocusNextTabStop(bool backwards)
     SetFocus(next);
     char className[16] = {};
     GetClassNameA(next, className, sizeof className);
-    if (lstrcmpiA(className, "EDIT") == 0)
+    // As in a dialog, a single-line edit reached by Tab has its text selected.
+    if (lstrcmpiA(className, "EDIT") == 0 && !(GetWindowLongPtrA(next, GWL_STYLE) & ES_MULTILINE))
         SendMessageA(next, EM_SETSEL, 0, -1);
     return true;
 }

@@ -35,8 +35,6 @@ using namespace std::chrono_literals;
 constexpr char kTypeMessage[] = "Type Of message is incorrect. Never modify the config file manually!";
 constexpr char kSaveTitle[] = "Save Brevant Config File";
 constexpr char kLoadTitle[] = "Load Brevant Config File";
-constexpr char kMinutesCaption[] = "# of Minutes until display:";
-constexpr char kClockCaption[] = "Display Message at:";
 constexpr int kFileNameBox = 0x47C;  // cmb13 of the Explorer-style dialogs
 
 // A file of the section "Message1" holding these lines.
@@ -241,6 +239,8 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
+        // The file dialogs make the folder they were left in the current one.
+        workingFolder_ = std::filesystem::current_path();
         char temp[MAX_PATH];
         ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
         std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
@@ -248,8 +248,6 @@ protected:
         folder_ = std::string(temp) + "brevant-cfg-" + std::to_string(GetCurrentProcessId()) + "-" + name;
         std::filesystem::remove_all(folder_);
         ASSERT_TRUE(std::filesystem::create_directory(folder_));
-        // The file dialogs make the folder they were left in the current one.
-        workingFolder_ = std::filesystem::current_path();
         Show();
     }
 
@@ -493,6 +491,11 @@ INSTANTIATE_TEST_SUITE_P(
                       {{"Text", "\"  two before, one after \""}}},
         RoundTripCase{"QuotesAtTheEnds", [](TfrmMain& f) { f.Memo1.SetText("\"Hi\" she said, 'twas'"); },
                       {{"Text", "\"\"Hi\" she said, 'twas'\""}}},
+        RoundTripCase{"CharactersThatMeanSomethingInTheFile",
+                      [](TfrmMain& f) { f.Memo1.SetText("; not a comment [Message1] Type=3 # \\ %s"); },
+                      {{"Text", "; not a comment [Message1] Type=3 # \\ %s"}, {"Type", "0"}}},
+        RoundTripCase{"AnsiLettersAndSigns", [](TfrmMain& f) { f.Memo1.SetText("Caf\xE9 na\xEFve \x80" "5 \xA7" "3"); },
+                      {{"Text", "\"Caf\xE9 na\xEFve \x80" "5 \xA7" "3\""}}},
         RoundTripCase{"OnlyBlanks", [](TfrmMain& f) { f.Memo1.SetText("   "); }, {{"Text", "\"   \""}}},
         RoundTripCase{"TextWrittenWhileMessageTextIsUnticked",
                       [](TfrmMain& f) {
@@ -527,9 +530,8 @@ INSTANTIATE_TEST_SUITE_P(
                           f.rbtnTime.Select();
                           SetClock(f, 9, 5, 7);
                       },
-                      {{"Delay", "TRUE"}},
-                      // The position is not written with a clock time.
-                      {}, [](TfrmMain& f) { SetClock(f, 23, 0, 0); }},
+                      {{"Delay", "TRUE"}}, {}, [](TfrmMain& f) { SetClock(f, 23, 0, 0); }},
+        // The track bar's position is not written with a clock time.
         RoundTripCase{"ClockTimeAfternoon",
                       [](TfrmMain& f) {
                           f.TrackBar1.SetPosition(40);
@@ -713,6 +715,11 @@ auto ShowsButtons(const char* radio, const char* ticks, DialogButtonSet set)
     };
 }
 
+auto ShowsAllButtons()
+{
+    return ShowsButtons("Show ALL Buttons", "YES NO OK CANCEL HELP ABORT RETRY IGNORE ALLBTN", AllShownButtons);
+}
+
 auto ShowsType(const char* caption)
 {
     return [=](TfrmMain& f) { EXPECT_EQ(StateOf(f).type, caption); };
@@ -767,7 +774,8 @@ INSTANTIATE_TEST_SUITE_P(
         // "Time" is not read at all without a delay, so it cannot fail.
         LoadCase{"FalseLeavesTheTimeUnread", Message1({"Text=x", "Type=0", "Delay=FALSE", "Time=12:xx"}),
                  ShowsMinutes(0, "0 minutes"), [](TfrmMain& f) { SelectMinutes(f, 9); }},
-        LoadCase{"EmptyDelayIsNoDelay", Message1({"Text=x", "Type=0", "Delay=", "Time=15"}), ShowsMinutes(0, "0 minutes")},
+        LoadCase{"EmptyDelayIsNoDelay", Message1({"Text=x", "Type=0", "Delay=", "Time=15"}),
+                 ShowsMinutes(0, "0 minutes")},
         LoadCase{"AbsentDelayMeansDelayed", Message1({"Text=x", "Type=0", "Time=15"}), ShowsMinutes(15, "15 minutes")},
         LoadCase{"TwentyFourHourClockText", Message1({"Text=x", "Type=0", "Delay=TRUE", "Time=15:30:00"}),
                  [](TfrmMain& f) {
@@ -804,7 +812,7 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"LowerCaseAllLoadsNoButton", Message1({"Text=x", "Type=0", "Delay=FALSE", "Buttons=all"}),
                  ShowsButtons("Display Buttons:", "", 0), [](TfrmMain& f) { f.rbtnNoButtons.Select(); }},
         LoadCase{"AllSelectsShowAll", Message1({"Text=x", "Type=0", "Delay=FALSE", "Buttons=ALL"}),
-                 ShowsButtons("Show ALL Buttons", "YES NO OK CANCEL HELP ABORT RETRY IGNORE ALLBTN", AllShownButtons),
+                 ShowsAllButtons(),
                  [](TfrmMain& f) { f.rbtnNoButtons.Select(); }},
         LoadCase{"TokensSelectDisplayButtons", Message1({"Text=x", "Type=0", "Delay=FALSE", "Buttons=OKCANCEL"}),
                  ShowsButtons("Display Buttons:", "OK CANCEL", DialogButton::OK | DialogButton::Cancel),
@@ -819,7 +827,7 @@ INSTANTIATE_TEST_SUITE_P(
                  ShowsButtons("Hide Buttons", "", 0), [](TfrmMain& f) { f.rbtnShowAll.Select(); }},
         // An absent "Buttons" keeps what the window shows.
         LoadCase{"AbsentButtonsKeepShowAll", Message1({"Text=x", "Type=0", "Delay=FALSE"}),
-                 ShowsButtons("Show ALL Buttons", "YES NO OK CANCEL HELP ABORT RETRY IGNORE ALLBTN", AllShownButtons),
+                 ShowsAllButtons(),
                  [](TfrmMain& f) { f.rbtnShowAll.Select(); }},
         LoadCase{"AbsentButtonsKeepTheTicks", Message1({"Text=x", "Type=0", "Delay=FALSE"}),
                  ShowsButtons("Display Buttons:", "YES CANCEL", DialogButton::Yes | DialogButton::Cancel),
@@ -844,17 +852,21 @@ INSTANTIATE_TEST_SUITE_P(
         // The message, termination requested, and the rest of the file still loaded.
         LoadCase{"TypeAbc", Message1({"Text=x", "Type=abc", "Delay=TRUE", "Time=15", "Buttons=ALL"}),
                  AllOf(ShowsType("Warning Message"), ShowsMinutes(15, "15 minutes"),
-                     ShowsButtons("Show ALL Buttons", "YES NO OK CANCEL HELP ABORT RETRY IGNORE ALLBTN", AllShownButtons)),
+                     ShowsAllButtons()),
                  [](TfrmMain& f) { f.rbtnWarning.Select(); }, {}, true, true},
         LoadCase{"TypeAbsent", Message1({"Text=x", "Delay=FALSE", "Buttons=YES"}),
-                 AllOf(ShowsType("Error Message"), ShowsButtons("Display Buttons:", "YES", DialogButton::Yes)), {}, {}, true},
+                 AllOf(ShowsType("Error Message"), ShowsButtons("Display Buttons:", "YES", DialogButton::Yes)), {}, {},
+                 true},
         LoadCase{"TypeEmpty", Message1({"Text=x", "Type=", "Delay=FALSE"}), ShowsType("Error Message"), {}, {}, true},
         LoadCase{"TypeNinetyNine", Message1({"Text=x", "Type=99", "Delay=FALSE"}), ShowsType("Error Message"), {}, {},
                  true},
-        LoadCase{"TypeWithADecimalPoint", Message1({"Text=x", "Type=3.0", "Delay=FALSE"}), ShowsType("Error Message"), {},
-                 {}, true},
+        LoadCase{"TypeZeroXAlone", Message1({"Text=x", "Type=0x", "Delay=FALSE"}), ShowsType("Error Message"), {}, {},
+                 true},
+        LoadCase{"TypeWithADecimalPoint", Message1({"Text=x", "Type=3.0", "Delay=FALSE"}), ShowsType("Error Message"),
+                 {}, {}, true},
         LoadCase{"StartTimerEnablesTheTimer", kExampleFile,
-                 AllOf(ShowsText("Back soon\r\nWait here", true), ShowsType("Warning Message"), ShowsMinutes(15, "15 minutes"),
+                 AllOf(ShowsText("Back soon\r\nWait here", true), ShowsType("Warning Message"),
+                       ShowsMinutes(15, "15 minutes"),
                      ShowsButtons("Display Buttons:", "YES NO IGNORE",
                              DialogButton::Yes | DialogButton::No | DialogButton::Ignore)),
                  {}, {}, false, true},
@@ -904,13 +916,15 @@ INSTANTIATE_TEST_SUITE_P(
         // No section: no "Type" (the message), then "Delay" defaults to
         // delayed and the absent "Time" fails.
         LoadCase{"MissingSection", "[Other]\r\nText=x\r\nType=1\r\nDelay=FALSE\r\n",
-                 AllOf(ShowsText("", false), ShowsType("Error Message")), {}, {"'' is not a valid integer value"}, true},
+                 AllOf(ShowsText("", false), ShowsType("Error Message")), {}, {"'' is not a valid integer value"},
+                 true},
         LoadCase{"NoIniTextAtAll", GarbageBytes(4096), ShowsText("", false), {}, {"'' is not a valid integer value"},
                  true},
         LoadCase{"DuplicateKeys",
                  Message1({"Text=first", "Type=1", "Type=2", "Text=second", "Delay=FALSE", "Buttons=YES",
                            "Buttons=NO"}),
-                 AllOf(ShowsText("first", true), ShowsType("Warning Message"), ShowsButtons("Display Buttons:", "YES", DialogButton::Yes))},
+                 AllOf(ShowsText("first", true), ShowsType("Warning Message"),
+                       ShowsButtons("Display Buttons:", "YES", DialogButton::Yes))},
         // Only the first of two sections of the same name counts.
         LoadCase{"DuplicateSections",
                  "[Message1]\r\nText=one\r\nType=1\r\nDelay=FALSE\r\n"
@@ -918,7 +932,8 @@ INSTANTIATE_TEST_SUITE_P(
                  AllOf(ShowsText("one", true), ShowsType("Warning Message"), ShowsMinutes(0, "0 minutes"))},
         LoadCase{"OneMebibyteText",
                  Message1({"Text=" + std::string(1 << 20, 'z'), "Type=2", "Delay=TRUE", "Time=7", "Buttons=HELP"}),
-                 AllOf(ShowsText(std::string(1023, 'z'), true), ShowsType("Informational Message"), ShowsMinutes(7, "7 minutes"),
+                 AllOf(ShowsText(std::string(1023, 'z'), true), ShowsType("Informational Message"),
+                       ShowsMinutes(7, "7 minutes"),
                      ShowsButtons("Display Buttons:", "HELP", DialogButton::Help))},
         LoadCase{"OneMebibyteOfCarets", Message1({"Text=" + std::string(1 << 20, '^'), "Type=3", "Delay=FALSE"}),
                  [](TfrmMain& f) {
@@ -942,7 +957,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {"'99999999999' is not a valid integer value"}},
         LoadCase{"BlanksAroundKeysAndValues",
                  Message1({"  Text =  two  words  ", " Type = 2 ", "Delay = TRUE ", "Time =  15 ", "Buttons = YES "}),
-                 AllOf(ShowsText("two  words", true), ShowsType("Informational Message"), ShowsMinutes(15, "15 minutes"),
+                 AllOf(ShowsText("two  words", true), ShowsType("Informational Message"),
+                       ShowsMinutes(15, "15 minutes"),
                      ShowsButtons("Display Buttons:", "YES", DialogButton::Yes))},
         LoadCase{"QuotedValues",
                  Message1({"Text=\"  quoted  \"", "Type=\"1\"", "Delay='TRUE'", "Time=\"5\"", "Buttons='NO'"}),
@@ -950,7 +966,7 @@ INSTANTIATE_TEST_SUITE_P(
                      ShowsButtons("Display Buttons:", "NO", DialogButton::No))},
         LoadCase{"LineFeedsOnly", "[Message1]\nText=a^b\nType=3\nDelay=TRUE\nTime=5\nButtons=ALL\n",
                  AllOf(ShowsText("a\r\nb", true), ShowsType("Confirmation Message"), ShowsMinutes(5, "5 minutes"),
-                     ShowsButtons("Show ALL Buttons", "YES NO OK CANCEL HELP ABORT RETRY IGNORE ALLBTN", AllShownButtons))},
+                     ShowsAllButtons())},
         LoadCase{"EmptyFile", "", AllOf(ShowsText("", false), ShowsType("Error Message")), {},
                  {"'' is not a valid integer value"}, true}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -1031,7 +1047,7 @@ TEST_F(ConfigFileTest, RefusedSaveIsReportedAndTheWindowGoesOn)
     const std::string locked = PathOf("locked.cfg");
     Create(locked, "[Message1]\r\nText=before\r\n");
     // Opened without sharing: even a user who may write anywhere cannot.
-    const widgets::UniqueHandle<HANDLE, CloseHandle> lock(CreateFileA(
+    widgets::UniqueHandle<HANDLE, CloseHandle> lock(CreateFileA(
         locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_NE(lock.get(), INVALID_HANDLE_VALUE);
 
@@ -1049,6 +1065,8 @@ TEST_F(ConfigFileTest, RefusedSaveIsReportedAndTheWindowGoesOn)
     }
     EXPECT_FALSE(std::filesystem::exists(PathOf("no such folder")));
     EXPECT_TRUE(std::filesystem::is_empty(PathOf("a folder")));
+    lock.reset();
+    EXPECT_EQ(Contents(locked), "[Message1]\r\nText=before\r\n");
 
     // The window goes on, and a save to a good place works.
     UserClick(form->chkYes);
@@ -1105,8 +1123,11 @@ TEST_F(ConfigFileTest, SaveDialogOffersTheLastPathAndAddsTheExtension)
     form->Memo1.SetText("third");
     WithFileDialog(kSaveTitle, [&] { UserClick(form->btnSave); }, [&](HWND dialog) {
         ChooseName(dialog, first);
-        EXPECT_TRUE(uia::WaitForWindowGone(dialog, 5s));
-        EXPECT_EQ(BoxOwnedBy(dialog), nullptr);
+        if (!uia::WaitForWindowGone(dialog, 5s)) {
+            ADD_FAILURE() << "the dialog asked before replacing the file";
+            if (const HWND question = BoxOwnedBy(dialog))
+                uia::Click(GetDlgItem(question, IDNO));
+        }
     });
     EXPECT_EQ(ValueOf(LinesOfSection(Contents(first), "Message1"), "Text"), "third");
     EXPECT_TRUE(g_reported.empty());

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace brevant {
+namespace brevant::widgets {
 
 // Disables every visible, enabled top-level window of this thread for its
 // lifetime, and enables again those that still exist when it ends.
@@ -19,4 +19,4 @@ private:
     std::vector<HWND> disabled_;
 };
 
-}  // namespace brevant
+}  // namespace brevant::widgets

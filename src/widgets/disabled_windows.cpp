@@ -1,6 +1,6 @@
-#include "dialogs/task_windows.h"
+#include "widgets/disabled_windows.h"
 
-namespace brevant {
+namespace brevant::widgets {
 
 DisabledTaskWindows::DisabledTaskWindows()
 {
@@ -25,4 +25,4 @@ DisabledTaskWindows::~DisabledTaskWindows()
     }
 }
 
-}  // namespace brevant
+}  // namespace brevant::widgets
