@@ -4,7 +4,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
 BREVANT_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64
-  xvfb x11-utils imagemagick locales)
+  xvfb x11-utils imagemagick locales
+  clang libclang-rt-14-dev)
 # Regional settings the tests run the program under.
 BREVANT_LOCALES=(en_US.UTF-8 en_GB.UTF-8 de_DE.UTF-8 fi_FI.UTF-8 ko_KR.UTF-8)
 
@@ -96,5 +97,5 @@ configure_and_build() {
 run_tests() {
   local preset=$1; shift
   ctest --test-dir "$BREVANT_BUILD/$preset" --output-on-failure --timeout 300 "$@" |
-    grep -avE '^ *(Start +[0-9]+|[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed)'
+    LC_ALL=C grep -avE '^ *(Start +[0-9]+|[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed)'
 }

@@ -4,6 +4,7 @@
 #include "resources/resource_ids.h"
 #include "widgets/app_cursor.h"
 #include "widgets/callback_boundary.h"
+#include "widgets/system_function.h"
 
 #include <shellapi.h>
 
@@ -11,9 +12,15 @@
 
 namespace brevant {
 
-ShellExecuteFunction shellExecute = &ShellExecuteA;
-
 namespace {
+
+// The shell is loaded only when a link is first clicked.
+HINSTANCE WINAPI ShellExecuteOnDemand(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
+                                      LPCSTR folder, INT show)
+{
+    static const auto execute = widgets::SystemFunction<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+    return execute(owner, verb, file, parameters, folder, show);
+}
 
 HCURSOR HandPointer()
 {
@@ -30,6 +37,8 @@ void ShellOpen(const std::string& target)
 }
 
 }  // namespace
+
+ShellExecuteFunction shellExecute = &ShellExecuteOnDemand;
 
 void TfrmAbout::BindEvents()
 {

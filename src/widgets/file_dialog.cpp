@@ -1,6 +1,7 @@
 #include "widgets/file_dialog.h"
 
 #include "widgets/callback_boundary.h"
+#include "widgets/system_function.h"
 
 #include <commdlg.h>
 
@@ -36,10 +37,13 @@ bool FileDialog::Execute(HWND owner)
     ofn.lpstrDefExt = spec_.defaultExtension;
     ofn.Flags = Options();
 
+    using Run = decltype(&GetOpenFileNameA);
+    static const Run runSave = SystemFunction<Run>("comdlg32.dll", "GetSaveFileNameA");
+    static const Run runOpen = SystemFunction<Run>("comdlg32.dll", "GetOpenFileNameA");
     BOOL confirmed;
     {
         NestedLoopScope modal;
-        confirmed = spec_.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+        confirmed = (spec_.save ? runSave : runOpen)(&ofn);
     }
     if (confirmed)
         fileName_ = name.data();

@@ -1,0 +1,23 @@
+#pragma once
+// A function of a system DLL the program needs only now and then (the file
+// dialogs, the shell): the DLL is loaded on first use rather than at start-up,
+// which keeps the start short.
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace brevant::widgets {
+
+template <typename Function>
+Function SystemFunction(const char* dll, const char* name)
+{
+    HMODULE module = LoadLibraryA(dll);  // stays loaded for the life of the process
+    auto function = module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+                           : nullptr;
+    if (!function)
+        throw std::runtime_error(std::string("Cannot load ") + name + " from " + dll);
+    return function;
+}
+
+}  // namespace brevant::widgets
