@@ -38,7 +38,8 @@ void Application::Run(widgets::Form& mainForm, std::function<void()> onFirstShow
         // Only a minimized taskbar entry until the user restores it.
         ShowWindow(Handle(), SW_SHOWMINNOACTIVE);
     } else {
-        ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+        // The show handler hides the taskbar entry at once, so it is not shown
+        // first only to vanish: that saves the start a round trip to the screen.
         ShowMainForm();
         if (show == SW_SHOWMAXIMIZED)
             ShowWindow(mainForm.Handle(), SW_SHOWMAXIMIZED);

@@ -12,11 +12,9 @@ public:
     std::string Next()
     {
         SkipToArgument();
+        // Arguments of any length are kept whole.
         std::string argument;
-        auto keep = [&argument](char c) {
-            if (argument.size() < maxArgumentLength)
-                argument += c;
-        };
+        auto keep = [&argument](char c) { argument += c; };
         while (Current() > ' ') {
             if (Current() == '"') {
                 ++at_;

@@ -5,10 +5,6 @@
 
 namespace brevant {
 
-// The longest argument the splitter keeps; further characters of an argument
-// are dropped, and the arguments after it are found as usual.
-inline constexpr size_t maxArgumentLength = 256;
-
 // Argument number index of a command line: argument 0 is the program's name
 // as written, argument 1 the first one after it. Characters 1 to 32 separate
 // arguments; double quotes enclose runs that may hold them and are dropped;

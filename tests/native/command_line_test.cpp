@@ -17,7 +17,14 @@ struct SplitCase {
     std::vector<std::string> arguments;  // from argument 0; every later one is empty
 };
 
-void PrintTo(const SplitCase& c, std::ostream* os) { *os << '[' << c.line << ']'; }
+// Long lines are named by their start and length, keeping test names short.
+void PrintTo(const SplitCase& c, std::ostream* os)
+{
+    if (c.line.size() <= 60)
+        *os << '[' << c.line << ']';
+    else
+        *os << '[' << c.line.substr(0, 40) << "... (" << c.line.size() << " characters)]";
+}
 
 class CommandLineArgumentOfTest : public testing::TestWithParam<SplitCase> {};
 
@@ -45,8 +52,9 @@ std::string Concat(std::initializer_list<std::string_view> parts)
 }
 
 const std::string long300(300, 'x');
-const std::string long256(256, 'x');
-const std::string spaced300 = Concat({std::string(150, 'a'), " ", std::string(149, 'b')});
+const std::string long100k(100000, 'y');
+// A 1000-character path with blanks.
+const std::string spacedPath = Concat({"C:\\", std::string(496, 'a'), " ", std::string(500, 'b')});
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, CommandLineArgumentOfTest,
@@ -80,12 +88,12 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"brevant.exe \xE4\xFF\x80 \xA0", {"brevant.exe", "\xE4\xFF\x80", "\xA0"}},
         // A zero character ends the line.
         SplitCase{std::string("brevant.exe a\0b c", 17), {"brevant.exe", "a"}},
-        // Long arguments keep their first 256 characters; the rest of the line
-        // is split as usual.
-        SplitCase{Concat({"brevant.exe ", long300, " next"}), {"brevant.exe", long256, "next"}},
-        SplitCase{Concat({"brevant.exe \"", spaced300, "\" next"}), {"brevant.exe", spaced300.substr(0, 256), "next"}},
-        SplitCase{Concat({"brevant.exe x", long300, "\"q r\"s t"}), {"brevant.exe", Concat({"x", long300}).substr(0, 256), "t"}},
-        SplitCase{Concat({"\"", long300, "\" /cmsg.cfg"}), {long256, "/cmsg.cfg"}}));
+        // Arguments of any length are kept whole.
+        SplitCase{Concat({"brevant.exe ", long300, " next"}), {"brevant.exe", long300, "next"}},
+        SplitCase{Concat({"brevant.exe \"/c", spacedPath, "\" next"}), {"brevant.exe", Concat({"/c", spacedPath}), "next"}},
+        SplitCase{Concat({"brevant.exe x", long300, "\"q r\"s t"}), {"brevant.exe", Concat({"x", long300, "q rs"}), "t"}},
+        SplitCase{Concat({"brevant.exe ", long100k}), {"brevant.exe", long100k}},
+        SplitCase{Concat({"\"", long300, "\" /cmsg.cfg"}), {long300, "/cmsg.cfg"}}));
 
 }  // namespace
 }  // namespace brevant
