@@ -133,15 +133,17 @@ HICON LoadIconResource(int id)
 }  // namespace
 
 TfrmMain::TfrmMain(Application& application)
+    // Neither dialog changes the current folder: the program would otherwise
+    // hold on to the user's folder for as long as it runs.
     : SaveDialog1({.save = true, .title = "Save Brevant Config File",
                    .filter = "Message Config File (*.cfg)|*.cfg", .defaultExtension = "cfg",
-                   .initialFileName = "msg.cfg"}),
+                   .initialFileName = "msg.cfg", .options = OFN_HIDEREADONLY | OFN_NOCHANGEDIR}),
       Timer2(1, 10),
       // Only existing files can be loaded: a mistyped name gets the dialog's own
       // warning instead of ending the program and losing the message being designed.
       OpenDialog1({.title = "Load Brevant Config File", .filter = "Config Files (*.cfg)|*.cfg",
                    .defaultExtension = "cfg", .initialFileName = "msg.cfg",
-                   .options = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST}),
+                   .options = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR}),
       buttonChecks{&chkYes, &chkNo, &chkOK, &chkCancel, &chkHelp, &chkAbort, &chkRetry, &chkIgnore, &chkAll},
       dateTimeClock(CurrentDateTime),
       commandLineArgument(CommandLineArgument),
