@@ -4,6 +4,7 @@
 #include "dialogs/error_text.h"
 #include "widgets/disabled_windows.h"
 #include "widgets/callback_boundary.h"
+#include "widgets/message_loop.h"
 
 #include <windows.h>
 
@@ -28,6 +29,11 @@ void ShowErrorBox(std::string_view message)
 
 void ReportUnhandledError(std::exception_ptr error)
 {
+    // Once the program is ending, a waiting quit request would close the box
+    // the moment it opened: it would only flash on the screen.
+    MSG quit;
+    if (widgets::QuitTaken() || PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE))
+        return;
     // GetCapture names only a window of this thread: one of ours. Cancel mode
     // ends a button press or a drag in progress.
     if (HWND capture = GetCapture())

@@ -22,8 +22,12 @@ bool IsExistingFile(const std::string& path)
     FileHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, 0, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
         file.release();
-        return true;  // there, though not to be opened now: the loader will say what it finds
+        // A file held or guarded by another is there, and the loader will say
+        // what it finds. Other failures come from names the platform takes
+        // for devices (CON, PRN, LPT1 in any folder).
+        return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
     }
     return GetFileType(file.get()) == FILE_TYPE_DISK;
 }

@@ -44,11 +44,15 @@ void RunMessageLoop(const std::function<bool()>& done)
     NestedLoopScope scope;
     MSG message;
     while (!g_quitTaken && !done()) {
-        if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
-            g_quitTaken = true;
-            break;
+        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchTaken(message);
+            continue;
         }
-        DispatchTaken(message);
+        // A message sent from another thread (a button click from an
+        // accessibility tool) is handled inside PeekMessage, never returned,
+        // and may have ended the loop: look again before sleeping.
+        if (!done())
+            MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace e2e {
 namespace {
@@ -88,6 +89,75 @@ TEST_F(WindowModeTest, EndsWithStatusZeroHoweverTheWindowIsClosed)
         ASSERT_TRUE(way.close(window)) << uia::DescribeControls(window);
         EXPECT_EQ(brevant.WaitForExit(10s), 0u);
     }
+}
+
+// OK with no delay: the window goes, the message shows at once, and any way
+// of closing it ends the program.
+TEST_F(WindowModeTest, OkShowsTheMessageAtOnceAndEnds)
+{
+    const struct {
+        const char* what;
+        const char* choice;  // a control clicked before OK, if any
+        std::vector<std::string> buttons;
+        const char* pressed;  // empty: the close box
+    } cases[] = {
+        {"as the window starts: no button ticked", nullptr, {}, ""},
+        {"O&K ticked", "O&K", {"OK"}, "OK"},
+        {"Show ALL Buttons", "Show ALL Buttons",
+         {"&Yes", "&No", "OK", "Cancel", "&Abort", "&Retry", "&Ignore", "&All", "&Help"}, "&Ignore"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Start();
+        HWND window = WaitForWindow();
+        ASSERT_NE(window, nullptr);
+        if (c.choice) {
+            ASSERT_TRUE(uia::Click(uia::FindControl(window, c.choice))) << uia::DescribeControls(window);
+        }
+        ASSERT_TRUE(uia::Click(uia::FindControl(window, "&OK")));
+
+        HWND dialog = WaitForMessageDialog("Error");
+        ASSERT_NE(dialog, nullptr);
+        // The memo is empty as the window starts.
+        EXPECT_EQ(ReadDialog(dialog), (DialogContent{"Error", "", c.buttons}));
+        EXPECT_FALSE(IsWindowVisible(window));
+        CloseDialog(dialog, c.pressed);
+        ExpectEndsWithStatusZero();
+    }
+}
+
+TEST_F(WindowModeTest, PreviewShowsTheMessageAndTheWindowStaysUsable)
+{
+    Start();
+    HWND window = WaitForWindow();
+    ASSERT_NE(window, nullptr);
+    HWND memo = uia::FindControlOfClass(uia::FindControl(window, "Message Text"), "Edit");
+    ASSERT_NE(memo, nullptr) << uia::DescribeControls(window);
+    uia::SetText(memo, "Back soon");
+    for (const char* choice : {"Warning Message", "&Yes", "&No"})
+        ASSERT_TRUE(uia::Click(uia::FindControl(window, choice))) << choice;
+
+    const auto preview = [&](const DialogContent& expected, const char* pressed) {
+        ASSERT_TRUE(uia::Click(uia::FindControl(window, "&Preview")));
+        HWND dialog = WaitForMessageDialog(expected.caption);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(ReadDialog(dialog), expected);
+        EXPECT_TRUE(IsWindowVisible(window));
+        EXPECT_FALSE(IsWindowEnabled(window)) << "the message is modal";
+        CloseDialog(dialog, pressed);
+        EXPECT_TRUE(uia::WaitForWindowGone(dialog));
+        EXPECT_TRUE(uia::WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }));
+        EXPECT_TRUE(IsWindowVisible(window));
+        EXPECT_TRUE(Brevant().Running());
+    };
+    preview({"Warning", "Back soon", {"&Yes", "&No"}}, "&No");
+    // The window takes changes after a preview, and the next preview shows them.
+    for (const char* choice : {"Informational Message", "&No"})
+        ASSERT_TRUE(uia::Click(uia::FindControl(window, choice))) << choice;
+    preview({"Information", "Back soon", {"&Yes"}}, "");
+
+    ASSERT_TRUE(uia::Click(uia::FindControl(window, "&Cancel")));
+    ExpectEndsWithStatusZero();
 }
 
 }  // namespace

@@ -316,3 +316,36 @@ TEST_F(ErrorDisplay, AnErrorWhileTheMessageDialogIsOpenLeavesItOpenAndUsable)
 
 }  // namespace
 }  // namespace brevant
+
+namespace brevant {
+namespace {
+
+int g_boxesCreated = 0;
+
+LRESULT CALLBACK CountBoxes(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND) {
+        char className[16] = {};
+        GetClassNameA(reinterpret_cast<HWND>(wParam), className, sizeof className);
+        if (std::string(className) == "#32770")
+            ++g_boxesCreated;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Once termination has been requested, the box would close the moment it
+// opened; it is not created at all, and the request stays for the loop.
+TEST(ErrorDisplayWhileEnding, NoBoxFlashesUpOnceTerminationIsRequested)
+{
+    const HHOOK hook = SetWindowsHookExA(WH_CBT, &CountBoxes, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    PostQuitMessage(0);
+    ReportUnhandledError(std::make_exception_ptr(Error("'' is not a valid integer value")));
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(g_boxesCreated, 0);
+    MSG quit;
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace
+}  // namespace brevant
