@@ -136,16 +136,6 @@ protected:
         return tempFolder_;
     }
 
-    // The program's visible top-level windows.
-    std::vector<HWND> VisibleWindows()
-    {
-        std::vector<HWND> visible;
-        for (HWND window : uia::TopLevelWindowsOf(Brevant().Id()))
-            if (IsWindowVisible(window))
-                visible.push_back(window);
-        return visible;
-    }
-
     // The message dialog shows exactly `expected` and nothing else of the
     // program is on the screen; a press of its first button that closes it
     // (or of its close box) ends the program with status 0.

@@ -107,6 +107,15 @@ HWND BrevantTest::WaitForWindow(std::string_view caption, std::string_view class
     return window;
 }
 
+std::vector<HWND> BrevantTest::VisibleWindows()
+{
+    std::vector<HWND> visible;
+    for (HWND window : uia::TopLevelWindowsOf(Brevant().Id()))
+        if (IsWindowVisible(window))
+            visible.push_back(window);
+    return visible;
+}
+
 void BrevantTest::ExpectEndsWithStatusZero()
 {
     if (!uia::WaitUntil([this] { return !brevant_->Running(); }, 10s))

@@ -68,6 +68,9 @@ protected:
 
     uia::Process& Brevant() { return *brevant_; }
 
+    // The program's visible top-level windows.
+    std::vector<HWND> VisibleWindows();
+
 private:
     std::optional<uia::Process> brevant_;
 };
