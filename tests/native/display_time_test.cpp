@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 
 namespace brevant {
 namespace {
@@ -12,6 +13,12 @@ struct DisplayTimeCase {
     int minutes;
     int day, hour, minute, second, ms;
 };
+
+void PrintTo(const DisplayTimeCase& c, std::ostream* os)
+{
+    *os << c.startHour << ':' << c.startMinute << ':' << c.startSecond << '.' << c.startMs << " + "
+        << c.minutes << " min";
+}
 
 class DisplayTimeAfterTest : public ::testing::TestWithParam<DisplayTimeCase> {};
 

@@ -1,0 +1,165 @@
+// The config file's value rules: message text and carets, the quoting of
+// values for the profile functions, button tokens, and whole numbers with a
+// "0x" prefix.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "config/config_values.h"
+#include "fuzz_check.h"
+#include "text/integer_text.h"
+
+namespace brevant {
+namespace {
+
+size_t CountOf(std::string_view text, std::string_view what)
+{
+    size_t count = 0;
+    for (size_t at = text.find(what); at != std::string_view::npos; at = text.find(what, at + what.size()))
+        ++count;
+    return count;
+}
+
+void CheckCarets(std::string_view text)
+{
+    const std::string value = LineBreaksToCarets(text);
+    FUZZ_REQUIRE(value.find_first_of("\r\n") == std::string::npos);
+    // A CR LF pair is one line break; a lone CR or LF is one as well.
+    const size_t pairs = CountOf(text, "\r\n");
+    FUZZ_REQUIRE(value.size() == text.size() - pairs);
+    FUZZ_REQUIRE(CountOf(value, "^") == CountOf(text, "^") + CountOf(text, "\r") + CountOf(text, "\n") - pairs);
+
+    const std::string lines = CaretsToLineBreaks(text);
+    FUZZ_REQUIRE(lines.find('^') == std::string::npos);
+    FUZZ_REQUIRE(lines.size() == text.size() + CountOf(text, "^"));
+    FUZZ_REQUIRE(LineBreaksToCarets(CaretsToLineBreaks(value)) == value);
+    // Text of CR LF line breaks and no carets comes back unchanged.
+    if (text.find('^') == std::string_view::npos && CountOf(text, "\r") == pairs && CountOf(text, "\n") == pairs)
+        FUZZ_REQUIRE(CaretsToLineBreaks(value) == text);
+}
+
+void CheckQuoting(std::string_view value)
+{
+    const std::string written = QuotedForProfile(value);
+    if (written == value)
+        return;
+    FUZZ_REQUIRE(written == '"' + std::string(value) + '"');
+    const auto printable = [](char c) { return c >= 0x20 && c <= 0x7E; };
+    const auto cutAtEnds = [](char c) { return c == ' ' || c == '"' || c == '\''; };
+    FUZZ_REQUIRE(!value.empty());
+    FUZZ_REQUIRE(!std::ranges::all_of(value, printable) || cutAtEnds(value.front()) || cutAtEnds(value.back()));
+}
+
+DialogButtonSet BitsOf(const ButtonTicks& ticks)
+{
+    DialogButtonSet bits = 0;
+    for (size_t i = 0; i < ButtonTokens.size(); ++i)
+        if (ticks[i])
+            bits |= ButtonTokens[i].bit;
+    return bits;
+}
+
+void CheckButtonsValue(std::string_view value, size_t splitAt)
+{
+    const ButtonsReading reading = ReadButtonsValue(value);
+    if (value.empty()) {
+        FUZZ_REQUIRE(reading.kind == ButtonsValueKind::Empty);
+    } else if (value == AllButtonsValue) {
+        FUZZ_REQUIRE(reading.kind == ButtonsValueKind::All && reading.ticks.none() && reading.bits == AllShownButtons);
+    } else {
+        FUZZ_REQUIRE(reading.kind == ButtonsValueKind::Tokens);
+        FUZZ_REQUIRE(reading.bits == BitsOf(reading.ticks));
+    }
+    // Tokens never reach across a comma, and a token set off by commas counts.
+    const std::string_view left = value.substr(0, std::min(splitAt, value.size()));
+    const std::string_view right = value.substr(left.size());
+    const std::string joined = std::string(left) + "," + std::string(right);
+    for (size_t i = 0; i < ButtonTokens.size(); ++i) {
+        const std::string_view token = ButtonTokens[i].token;
+        const bool contained = ContainsToken(value, token);
+        FUZZ_REQUIRE(!contained || value.find(token) != std::string_view::npos);
+        if (reading.kind == ButtonsValueKind::Tokens)
+            FUZZ_REQUIRE(reading.ticks[i] == contained);
+        FUZZ_REQUIRE(ContainsToken(joined, token) == (ContainsToken(left, token) || ContainsToken(right, token)));
+        FUZZ_REQUIRE(ContainsToken(std::string(left) + "," + std::string(token) + "," + std::string(right), token));
+    }
+    FUZZ_REQUIRE(!ContainsToken(value, ""));
+}
+
+// What the writer stores for a selection reads back as exactly that selection.
+void CheckButtonsRoundTrip(uint16_t selectionBits)
+{
+    constexpr ButtonsChoice choices[] = {ButtonsChoice::Hide, ButtonsChoice::Display, ButtonsChoice::ShowAll,
+                                         ButtonsChoice::None};
+    const ButtonsSelection selection{choices[selectionBits >> 14], ButtonTicks(selectionBits & 0x1FF)};
+    const std::string value = ButtonsValue(selection);
+    const ButtonsReading reading = ReadButtonsValue(value);
+    switch (selection.choice) {
+    case ButtonsChoice::ShowAll:
+        FUZZ_REQUIRE(value == AllButtonsValue && reading.kind == ButtonsValueKind::All);
+        break;
+    case ButtonsChoice::Display:
+        if (selection.ticks.any()) {
+            FUZZ_REQUIRE(reading.kind == ButtonsValueKind::Tokens);
+            FUZZ_REQUIRE(reading.ticks == selection.ticks);
+            FUZZ_REQUIRE(reading.bits == BitsOf(selection.ticks));
+            break;
+        }
+        [[fallthrough]];
+    case ButtonsChoice::Hide:
+    case ButtonsChoice::None:
+        FUZZ_REQUIRE(value.empty() && reading.kind == ButtonsValueKind::Empty);
+        break;
+    }
+}
+
+std::string HexDigits(uint32_t pattern)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(pattern));
+    return text;
+}
+
+void CheckNumber(std::string_view text, int32_t number)
+{
+    const bool hexPrefix = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const std::string dollar = HexPrefixAsDollar(text);
+    FUZZ_REQUIRE(dollar == (hexPrefix ? "$" + std::string(text.substr(2)) : std::string(text)));
+    // A text is a number or not, whatever the fallback.
+    const int32_t read = ConfigNumberOr(text, 5);
+    const int32_t readWithOtherFallback = ConfigNumberOr(text, 6);
+    FUZZ_REQUIRE(read == readWithOtherFallback || (read == 5 && readWithOtherFallback == 6));
+    FUZZ_REQUIRE(read == TextToIntegerOr(dollar, 5));
+
+    const std::string hex = HexDigits(static_cast<uint32_t>(number));
+    FUZZ_REQUIRE(ConfigNumberOr(IntegerToText(number), 0) == number);
+    FUZZ_REQUIRE(ConfigNumberOr("0x" + hex, 0) == number);
+    FUZZ_REQUIRE(ConfigNumberOr("0X00" + hex, 0) == number);
+    FUZZ_REQUIRE(ConfigNumberOr("$" + hex, 0) == number);
+    FUZZ_REQUIRE(ConfigNumberOr("0x", number) == number);
+    FUZZ_REQUIRE(ConfigNumberOr("-0x" + hex, 1) == 1);
+}
+
+}  // namespace
+}  // namespace brevant
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    using namespace brevant;
+    FuzzedDataProvider in(data, size);
+    const auto selectionBits = in.ConsumeIntegral<uint16_t>();
+    const auto splitAt = in.ConsumeIntegral<uint16_t>();
+    const auto number = in.ConsumeIntegral<int32_t>();
+    const std::string text = in.ConsumeRemainingBytesAsString();
+
+    CheckCarets(text);
+    CheckQuoting(text);
+    CheckButtonsValue(text, splitAt);
+    CheckButtonsRoundTrip(selectionBits);
+    CheckNumber(text, number);
+    return 0;
+}
