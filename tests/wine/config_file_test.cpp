@@ -2,6 +2,7 @@
 // file dialogs: what the window writes, what a file does to the window, and
 // how the window copes with files it did not write.
 #include "main_window_fixture.h"
+#include "test_folder.h"
 
 #include "automation/find.h"
 #include "automation/input.h"
@@ -21,6 +22,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <ostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -241,13 +243,7 @@ protected:
         MainWindowTest::SetUp();
         // The file dialogs make the folder they were left in the current one.
         workingFolder_ = std::filesystem::current_path();
-        char temp[MAX_PATH];
-        ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::replace(name.begin(), name.end(), '/', '-');
-        folder_ = std::string(temp) + "brevant-cfg-" + std::to_string(GetCurrentProcessId()) + "-" + name;
-        std::filesystem::remove_all(folder_);
-        ASSERT_TRUE(std::filesystem::create_directory(folder_));
+        folder_.emplace("brevant-cfg-");
         Show();
     }
 
@@ -255,28 +251,11 @@ protected:
     {
         form->Timer2.SetEnabled(false);
         std::filesystem::current_path(workingFolder_);
-        std::error_code error;
-        for (const auto& entry : std::filesystem::directory_iterator(folder_, error))
-            SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
-        std::filesystem::remove_all(folder_, error);
-        EXPECT_FALSE(error) << error.message();
+        folder_.reset();
         MainWindowTest::TearDown();
     }
 
-    std::string PathOf(const std::string& name) const { return folder_ + "\\" + name; }
-
-    static std::string Contents(const std::string& path)
-    {
-        std::ifstream file(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
-
-    static void Create(const std::string& path, const std::string& contents)
-    {
-        std::ofstream file(path, std::ios::binary);
-        file << contents;
-        ASSERT_TRUE(file.good()) << path;
-    }
+    std::string PathOf(const std::string& name) const { return folder_->PathOf(name); }
 
     // A window of its own, as a new start of the program would show it.
     void NewWindow()
@@ -382,7 +361,7 @@ protected:
         UserClick(form->chkIgnore);
     }
 
-    std::string folder_;
+    std::optional<TestFolder> folder_;
     std::filesystem::path workingFolder_;
 };
 
@@ -420,7 +399,7 @@ TEST_P(ConfigRoundTripTest, SavedWindowLoadsBackIntoANewWindow)
     SaveTo(path);
     ASSERT_TRUE(g_reported.empty()) << g_reported[0];
 
-    const SectionLines lines = LinesOfSection(Contents(path), "Message1");
+    const SectionLines lines = LinesOfSection(FileContents(path), "Message1");
     EXPECT_EQ(KeysOf(lines), (std::vector<std::string>{"Text", "Type", "Delay", "Time", "Buttons"}));
     for (const auto& [key, value] : c.written)
         EXPECT_EQ(ValueOf(lines, key), value) << key;
@@ -608,7 +587,7 @@ TEST_F(ConfigFileTest, TwelveHourClockTimesAreWrittenWithTheirMarker)
         UserClick(form->rbtnTime);
         form->txtTime.SetValue(DateTime(2024, 6, 1, c.hour, c.minute, c.second, 750));
         SaveTo(path);
-        EXPECT_EQ(ValueOf(LinesOfSection(Contents(path), "Message1"), "Time"), c.written);
+        EXPECT_EQ(ValueOf(LinesOfSection(FileContents(path), "Message1"), "Time"), c.written);
 
         // Loaded into a window on another date at another time of day: the
         // date stays, the time of day is the file's in whole seconds.
@@ -640,7 +619,7 @@ TEST_F(ConfigFileTest, TheExampleSavedToANewFileGivesExactlyItsSixLines)
         ChooseName(dialog, path);
     });
     EXPECT_EQ(form->configFileName(), path);
-    EXPECT_EQ(Contents(path), kExampleFile);
+    EXPECT_EQ(FileContents(path), kExampleFile);
     EXPECT_TRUE(g_reported.empty());
 }
 
@@ -666,7 +645,7 @@ TEST_P(ConfigLoadTest, LoadsToADefinedState)
 {
     const LoadCase& c = GetParam();
     const std::string path = PathOf("loaded.cfg");
-    Create(path, c.file);
+    WriteWholeFile(path, c.file);
     if (c.before)
         c.before(*form);
     const std::string minutesEdit = form->txtMinutes.Text();
@@ -687,7 +666,7 @@ TEST_P(ConfigLoadTest, LoadsToADefinedState)
     c.check(*form);
     ExpectEnablingFollowsTheChoices(*form);
     EXPECT_EQ(form->txtMinutes.Text(), minutesEdit);
-    EXPECT_EQ(Contents(path), c.file) << "loading changed the file";
+    EXPECT_EQ(FileContents(path), c.file) << "loading changed the file";
 
     // The window goes on working.
     EXPECT_TRUE(IsWindowEnabled(form->Handle()));
@@ -997,7 +976,7 @@ TEST_F(ConfigFileTest, LoadedButtonBitsAddToThoseLoadedBefore)
     const std::string path = PathOf("buttons.cfg");
     for (const auto& load : loads) {
         SCOPED_TRACE(load.value);
-        Create(path, Message1({"Text=x", "Type=0", "Delay=FALSE", std::string("Buttons=") + load.value}));
+        WriteWholeFile(path, Message1({"Text=x", "Type=0", "Delay=FALSE", std::string("Buttons=") + load.value}));
         EXPECT_TRUE(LoadFrom(path).empty());
         EXPECT_EQ(StateOf(*form).ticks, load.ticks);
         EXPECT_EQ(form->messageButtons(), load.set);
@@ -1010,7 +989,7 @@ TEST_F(ConfigFileTest, LoadedButtonBitsAddToThoseLoadedBefore)
 TEST_F(ConfigFileTest, SavingOverAFileKeepsWhatElseItHolds)
 {
     const std::string path = PathOf("shared.cfg");
-    Create(path,
+    WriteWholeFile(path,
            "[Before]\r\nKeep=1\r\n\r\n"
            "[Message1]\r\nExtra=stays\r\nType=0\r\nText=old\r\nButtons=ALL\r\n\r\n"
            "[After]\r\nKeep=2\r\n");
@@ -1021,7 +1000,7 @@ TEST_F(ConfigFileTest, SavingOverAFileKeepsWhatElseItHolds)
     SaveTo(path);
     EXPECT_TRUE(g_reported.empty());
 
-    const std::string contents = Contents(path);
+    const std::string contents = FileContents(path);
     EXPECT_EQ(LinesOfSection(contents, "Before"), (SectionLines{{"Keep", "1"}}));
     EXPECT_EQ(LinesOfSection(contents, "After"), (SectionLines{{"Keep", "2"}}));
     const SectionLines message = LinesOfSection(contents, "Message1");
@@ -1045,7 +1024,7 @@ TEST_F(ConfigFileTest, RefusedSaveIsReportedAndTheWindowGoesOn)
 {
     std::filesystem::create_directory(PathOf("a folder"));
     const std::string locked = PathOf("locked.cfg");
-    Create(locked, "[Message1]\r\nText=before\r\n");
+    WriteWholeFile(locked, "[Message1]\r\nText=before\r\n");
     // Opened without sharing: even a user who may write anywhere cannot.
     widgets::UniqueHandle<HANDLE, CloseHandle> lock(CreateFileA(
         locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -1066,7 +1045,7 @@ TEST_F(ConfigFileTest, RefusedSaveIsReportedAndTheWindowGoesOn)
     EXPECT_FALSE(std::filesystem::exists(PathOf("no such folder")));
     EXPECT_TRUE(std::filesystem::is_empty(PathOf("a folder")));
     lock.reset();
-    EXPECT_EQ(Contents(locked), "[Message1]\r\nText=before\r\n");
+    EXPECT_EQ(FileContents(locked), "[Message1]\r\nText=before\r\n");
 
     // The window goes on, and a save to a good place works.
     UserClick(form->chkYes);
@@ -1074,13 +1053,13 @@ TEST_F(ConfigFileTest, RefusedSaveIsReportedAndTheWindowGoesOn)
     g_reported.clear();
     SaveTo(PathOf("good.cfg"));
     EXPECT_TRUE(g_reported.empty());
-    EXPECT_EQ(ValueOf(LinesOfSection(Contents(PathOf("good.cfg")), "Message1"), "Buttons"), "YES");
+    EXPECT_EQ(ValueOf(LinesOfSection(FileContents(PathOf("good.cfg")), "Message1"), "Buttons"), "YES");
 }
 
 TEST_F(ConfigFileTest, SavingOverAReadOnlyFileIsReported)
 {
     const std::string path = PathOf("read-only.cfg");
-    Create(path, "[Message1]\r\nText=before\r\n");
+    WriteWholeFile(path, "[Message1]\r\nText=before\r\n");
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
     HANDLE probe = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -1092,7 +1071,7 @@ TEST_F(ConfigFileTest, SavingOverAReadOnlyFileIsReported)
     form->Memo1.SetText("designed");
     SaveTo(path);
     EXPECT_EQ(g_reported, std::vector<std::string>{"Unable to write to " + path});
-    EXPECT_EQ(Contents(path), "[Message1]\r\nText=before\r\n");
+    EXPECT_EQ(FileContents(path), "[Message1]\r\nText=before\r\n");
     EXPECT_FALSE(TakeQuitRequest());
 }
 
@@ -1105,7 +1084,7 @@ TEST_F(ConfigFileTest, SaveDialogOffersTheLastPathAndAddsTheExtension)
     const std::string first = PathOf("first.cfg");
     WithFileDialog(kSaveTitle, [&] { UserClick(form->btnSave); }, [&](HWND dialog) { ChooseName(dialog, first); });
     EXPECT_EQ(form->configFileName(), first);
-    EXPECT_EQ(ValueOf(LinesOfSection(Contents(first), "Message1"), "Text"), "first");
+    EXPECT_EQ(ValueOf(LinesOfSection(FileContents(first), "Message1"), "Text"), "first");
 
     // F2 opens it again with the full path chosen last time; a name typed
     // without an extension gets ".cfg".
@@ -1117,7 +1096,7 @@ TEST_F(ConfigFileTest, SaveDialogOffersTheLastPathAndAddsTheExtension)
         ChooseName(dialog, PathOf("second"));
     });
     EXPECT_EQ(form->configFileName(), PathOf("second.cfg"));
-    EXPECT_EQ(ValueOf(LinesOfSection(Contents(PathOf("second.cfg")), "Message1"), "Text"), "second");
+    EXPECT_EQ(ValueOf(LinesOfSection(FileContents(PathOf("second.cfg")), "Message1"), "Text"), "second");
 
     // An existing file is replaced without a question.
     form->Memo1.SetText("third");
@@ -1129,14 +1108,14 @@ TEST_F(ConfigFileTest, SaveDialogOffersTheLastPathAndAddsTheExtension)
                 uia::Click(GetDlgItem(question, IDNO));
         }
     });
-    EXPECT_EQ(ValueOf(LinesOfSection(Contents(first), "Message1"), "Text"), "third");
+    EXPECT_EQ(ValueOf(LinesOfSection(FileContents(first), "Message1"), "Text"), "third");
     EXPECT_TRUE(g_reported.empty());
 }
 
 TEST_F(ConfigFileTest, OpenDialogLoadsTheChosenFile)
 {
     const std::string path = PathOf("example.cfg");
-    Create(path, kExampleFile);
+    WriteWholeFile(path, kExampleFile);
     form->Memo1.Focus();
     WithFileDialog(kLoadTitle, [&] { PressKey(VK_F3); }, [&](HWND dialog) {
         EXPECT_EQ(uia::Text(FileNameBox(dialog)), "msg.cfg");
@@ -1193,7 +1172,7 @@ TEST_F(ConfigFileTest, OpenDialogRefusesANameThatIsNotThereAndNothingIsLost)
 TEST_F(ConfigFileTest, CancellingEitherDialogChangesNothing)
 {
     const std::string path = PathOf("existing.cfg");
-    Create(path, kExampleFile);
+    WriteWholeFile(path, kExampleFile);
     form->Memo1.SetText("designed");
     UserClick(form->rbtnConfirmation);
     UserClick(form->rbtnShowAll);
@@ -1224,7 +1203,7 @@ TEST_F(ConfigFileTest, CancellingEitherDialogChangesNothing)
         });
         EXPECT_EQ(StateOf(*form), designed);
         EXPECT_EQ(form->configFileName(), path);
-        EXPECT_EQ(Contents(path), kExampleFile);
+        EXPECT_EQ(FileContents(path), kExampleFile);
     }
     EXPECT_FALSE(TakeQuitRequest());
     EXPECT_TRUE(g_reported.empty());

@@ -8,11 +8,13 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "config/config_values.h"
 #include "config/ini_file.h"
+#include "test_folder.h"
 #include "text/error.h"
 #include "text/integer_text.h"
 
@@ -26,37 +28,12 @@ class IniFileTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        char temp[MAX_PATH];
-        ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = std::string(temp) + "brevant-ini-" + std::to_string(GetCurrentProcessId()) + "-" + test->name();
-        std::filesystem::remove_all(folder_);
-        ASSERT_TRUE(std::filesystem::create_directory(folder_));
+        folder_.emplace("brevant-ini-");
     }
 
-    void TearDown() override
-    {
-        std::error_code error;
-        for (const auto& entry : std::filesystem::directory_iterator(folder_, error))
-            SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
-        std::filesystem::remove_all(folder_, error);
-        EXPECT_FALSE(error) << error.message();
-    }
+    void TearDown() override { folder_.reset(); }
 
-    std::string PathOf(const std::string& name) const { return folder_ + "\\" + name; }
-
-    static std::string Contents(const std::string& path)
-    {
-        std::ifstream file(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
-
-    static void Create(const std::string& path, const std::string& contents)
-    {
-        std::ofstream file(path, std::ios::binary);
-        file << contents;
-        ASSERT_TRUE(file.good()) << path;
-    }
+    std::string PathOf(const std::string& name) const { return folder_->PathOf(name); }
 
     // Expects the write to be refused with the program's message naming the file.
     static void ExpectRefused(const TIniFile& ini)
@@ -69,7 +46,7 @@ protected:
         }
     }
 
-    std::string folder_;
+    std::optional<TestFolder> folder_;
 };
 
 TEST_F(IniFileTest, FiveWritesToANewFileGiveExactlyTheSixLinesOfTheExample)
@@ -85,7 +62,7 @@ TEST_F(IniFileTest, FiveWritesToANewFileGiveExactlyTheSixLinesOfTheExample)
     ini.WriteText(Section, "Time", IntegerToText(15));
     ini.WriteText(Section, "Buttons", ButtonsValue({ButtonsChoice::Display, yesNoIgnore}));
 
-    EXPECT_EQ(Contents(path),
+    EXPECT_EQ(FileContents(path),
               "[Message1]\r\n"
               "Text=Back soon^Wait here\r\n"
               "Type=1\r\n"
@@ -126,7 +103,7 @@ TEST_F(IniFileTest, EmptyValueIsNotAnAbsentKey)
     ini.WriteText(Section, "Buttons", "");
     EXPECT_EQ(ini.ReadText(Section, "Buttons", "YES"), "");
     EXPECT_EQ(ini.ReadText(Section, "Other", "YES"), "YES");
-    EXPECT_EQ(Contents(ini.FileName()), "[Message1]\r\nButtons=\r\n");
+    EXPECT_EQ(FileContents(ini.FileName()), "[Message1]\r\nButtons=\r\n");
 }
 
 TEST_F(IniFileTest, WrittenNumbersReadBackUnchanged)
@@ -146,13 +123,13 @@ TEST_F(IniFileTest, ReplacingAValueKeepsOneLineForTheKey)
     ini.WriteText(Section, "Type", "0");
     ini.WriteText(Section, "Delay", "TRUE");
     ini.WriteText(Section, "Type", "3");
-    EXPECT_EQ(Contents(ini.FileName()), "[Message1]\r\nType=3\r\nDelay=TRUE\r\n");
+    EXPECT_EQ(FileContents(ini.FileName()), "[Message1]\r\nType=3\r\nDelay=TRUE\r\n");
 }
 
 TEST_F(IniFileTest, SavingOverAFileKeepsItsOtherSectionsAndKeys)
 {
     const std::string path = PathOf("shared.cfg");
-    Create(path,
+    WriteWholeFile(path,
            "[Before]\r\nKeep=1\r\n\r\n"
            "[Message1]\r\nExtra=stays\r\nType=0\r\nText=old\r\n\r\n"
            "[After]\r\nKeep=2\r\n");
@@ -169,7 +146,7 @@ TEST_F(IniFileTest, SavingOverAFileKeepsItsOtherSectionsAndKeys)
     EXPECT_EQ(ini.ReadText(Section, "Text", ""), "new");
     EXPECT_EQ(ini.ReadNumber(Section, "Type", 99), 2);
     EXPECT_EQ(ini.ReadText(Section, "Buttons", ""), "ALL");
-    const std::string contents = Contents(path);
+    const std::string contents = FileContents(path);
     EXPECT_EQ(contents.find("Type="), contents.rfind("Type="));
     EXPECT_EQ(contents.find("old"), std::string::npos);
 }
@@ -204,10 +181,10 @@ TEST_F(IniFileTest, ValuesAreCutToTheirFirst1023Characters)
 
 TEST_F(IniFileTest, AbsentFileSectionOrKeyGivesTheDefault)
 {
-    Create(PathOf("other-section.cfg"), "[Other]\r\nText=elsewhere\r\nType=1\r\n");
-    Create(PathOf("no-keys.cfg"), "[Message1]\r\nTime=15\r\n");
-    Create(PathOf("empty.cfg"), "");
-    Create(PathOf("no-header.cfg"), "Text=orphan\r\nType=1\r\n");
+    WriteWholeFile(PathOf("other-section.cfg"), "[Other]\r\nText=elsewhere\r\nType=1\r\n");
+    WriteWholeFile(PathOf("no-keys.cfg"), "[Message1]\r\nTime=15\r\n");
+    WriteWholeFile(PathOf("empty.cfg"), "");
+    WriteWholeFile(PathOf("no-header.cfg"), "Text=orphan\r\nType=1\r\n");
     std::filesystem::create_directory(PathOf("folder.cfg"));
     for (const char* name : {"missing.cfg", "other-section.cfg", "no-keys.cfg", "empty.cfg", "no-header.cfg",
                              "folder.cfg", "no-such-folder\\msg.cfg"}) {
@@ -257,11 +234,11 @@ TEST_F(IniFileTest, HandEditedAndHostileFilesReadToDefinedValues)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const std::string path = PathOf("hostile" + std::to_string(number++) + ".cfg");
-        Create(path, c.contents);
+        WriteWholeFile(path, c.contents);
         const TIniFile ini(path);
         EXPECT_EQ(ini.ReadText(Section, c.key, "absent"), c.expectedText);
         EXPECT_EQ(ini.ReadNumber(Section, c.key, 99), c.expectedNumber);
-        EXPECT_EQ(Contents(path), c.contents) << "reading changed the file";
+        EXPECT_EQ(FileContents(path), c.contents) << "reading changed the file";
     }
 }
 
@@ -273,19 +250,19 @@ TEST_F(IniFileTest, RefusedWritesRaiseUnableToWrite)
     EXPECT_FALSE(std::filesystem::exists(PathOf("no such folder")));
 
     const std::string locked = PathOf("locked.cfg");
-    Create(locked, "[Message1]\r\nText=before\r\n");
+    WriteWholeFile(locked, "[Message1]\r\nText=before\r\n");
     HANDLE handle = CreateFileA(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(handle, INVALID_HANDLE_VALUE);
     ExpectRefused(TIniFile(locked));
     CloseHandle(handle);
-    EXPECT_EQ(Contents(locked), "[Message1]\r\nText=before\r\n");
+    EXPECT_EQ(FileContents(locked), "[Message1]\r\nText=before\r\n");
 }
 
 TEST_F(IniFileTest, ReadOnlyFileRaisesUnableToWrite)
 {
     const std::string path = PathOf("read-only.cfg");
-    Create(path, "[Message1]\r\nText=before\r\n");
+    WriteWholeFile(path, "[Message1]\r\nText=before\r\n");
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
     HANDLE probe = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -294,7 +271,7 @@ TEST_F(IniFileTest, ReadOnlyFileRaisesUnableToWrite)
         GTEST_SKIP() << "the platform lets this user write read-only files (a Unix root user under Wine)";
     }
     ExpectRefused(TIniFile(path));
-    EXPECT_EQ(Contents(path), "[Message1]\r\nText=before\r\n");
+    EXPECT_EQ(FileContents(path), "[Message1]\r\nText=before\r\n");
 }
 
 }  // namespace

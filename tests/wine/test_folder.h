@@ -1,0 +1,63 @@
+#pragma once
+// A folder of one test's own under the Wine prefix's temp folder, removed with
+// everything in it (read-only files included) when the test ends; and whole
+// files read and written in one go.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace brevant {
+
+class TestFolder {
+public:
+    // Named after the prefix, the process and the running test.
+    explicit TestFolder(const std::string& prefix)
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '-');
+        path_ = std::string(temp) + prefix + std::to_string(GetCurrentProcessId()) + "-" + name;
+        std::filesystem::remove_all(path_);
+        EXPECT_TRUE(std::filesystem::create_directory(path_)) << path_;
+    }
+
+    ~TestFolder()
+    {
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(path_, error))
+            SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
+        std::filesystem::remove_all(path_, error);
+        EXPECT_FALSE(error) << error.message();
+    }
+
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string PathOf(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+inline std::string FileContents(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteWholeFile(const std::string& path, const std::string& contents)
+{
+    std::ofstream file(path, std::ios::binary);
+    file << contents;
+    EXPECT_TRUE(file.good()) << path;
+}
+
+}  // namespace brevant
