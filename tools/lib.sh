@@ -4,7 +4,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
 BREVANT_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64
-  xvfb x11-utils imagemagick locales
+  xvfb x11-utils imagemagick locales python3
   clang libclang-rt-14-dev)
 # Regional settings the tests run the program under.
 BREVANT_LOCALES=(en_US.UTF-8 en_GB.UTF-8 de_DE.UTF-8 fi_FI.UTF-8 ko_KR.UTF-8)
