@@ -18,17 +18,17 @@ Control* Control::FromHandle(HWND hwnd)
     return hwnd ? static_cast<Control*>(GetPropA(hwnd, kObjectProperty)) : nullptr;
 }
 
-void Control::CreateControl(HWND parent, const CreateSpec& spec, HFONT font)
+void Control::CreateControl(HWND parent, const CreateParams& params, HFONT font)
 {
-    const std::string text(spec.text);
-    hwnd_ = CreateWindowExA(spec.exStyle, spec.className, text.c_str(),
-                            spec.style | WS_CHILD | WS_VISIBLE, spec.bounds.left, spec.bounds.top,
-                            spec.bounds.width, spec.bounds.height, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+    const std::string text(params.text);
+    hwnd_ = CreateWindowExA(params.exStyle, params.className, text.c_str(),
+                            params.style | WS_CHILD | WS_VISIBLE, params.bounds.left, params.bounds.top,
+                            params.bounds.width, params.bounds.height, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
                             GetModuleHandleA(nullptr), nullptr);
     RethrowPending();
     if (!hwnd_)
-        throw std::runtime_error(std::string("Cannot create control of class ") + spec.className);
+        throw std::runtime_error(std::string("Cannot create control of class ") + params.className);
     SetPropA(hwnd_, kObjectProperty, this);
     if (font)
         SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

@@ -44,7 +44,7 @@ public:
     virtual std::optional<LRESULT> OnDrawItem(DRAWITEMSTRUCT& /*item*/) { return std::nullopt; }
 
 protected:
-    struct CreateSpec {
+    struct CreateParams {
         const char* className;
         DWORD style = 0;
         DWORD exStyle = 0;
@@ -53,7 +53,7 @@ protected:
         int id = 0;
     };
     // Creates the control as a visible child of the parent, with the font given.
-    void CreateControl(HWND parent, const CreateSpec& spec, HFONT font);
+    void CreateControl(HWND parent, const CreateParams& params, HFONT font);
 
     // Lets OnOwnMessage see the control's own messages (keys, mouse) first.
     void Subclass();

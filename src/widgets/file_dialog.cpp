@@ -18,11 +18,11 @@ std::string ToFilterList(const std::string& filter)
     return list;
 }
 
-FileDialog::FileDialog(const Spec& spec) : spec_(spec), fileName_(spec.initialFileName) {}
+FileDialog::FileDialog(const Params& params) : params_(params), fileName_(params.initialFileName) {}
 
 bool FileDialog::Execute(HWND owner)
 {
-    const std::string filters = ToFilterList(spec_.filter);
+    const std::string filters = ToFilterList(params_.filter);
     std::vector<char> name(32768, '\0');
     fileName_.copy(name.data(), name.size() - 1);
 
@@ -33,8 +33,8 @@ bool FileDialog::Execute(HWND owner)
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = name.data();
     ofn.nMaxFile = static_cast<DWORD>(name.size());
-    ofn.lpstrTitle = spec_.title;
-    ofn.lpstrDefExt = spec_.defaultExtension;
+    ofn.lpstrTitle = params_.title;
+    ofn.lpstrDefExt = params_.defaultExtension;
     ofn.Flags = Options();
 
     using Run = decltype(&GetOpenFileNameA);
@@ -43,7 +43,7 @@ bool FileDialog::Execute(HWND owner)
     BOOL confirmed;
     {
         NestedLoopScope modal;
-        confirmed = (spec_.save ? runSave : runOpen)(&ofn);
+        confirmed = (params_.save ? runSave : runOpen)(&ofn);
     }
     if (confirmed)
         fileName_ = name.data();

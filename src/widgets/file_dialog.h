@@ -10,7 +10,7 @@ namespace brevant::widgets {
 // owner and offers the full path chosen last time as its file name.
 class FileDialog {
 public:
-    struct Spec {
+    struct Params {
         bool save = false;
         const char* title = "";
         const char* filter = "";  // "Description|*.ext", one or more pairs
@@ -18,17 +18,17 @@ public:
         const char* initialFileName = "";
         DWORD options = OFN_HIDEREADONLY;
     };
-    explicit FileDialog(const Spec& spec);
+    explicit FileDialog(const Params& params);
 
     // Runs the dialog modally; true when the user confirmed a name.
     bool Execute(HWND owner);
 
     const std::string& FileName() const { return fileName_; }
-    const Spec& Settings() const { return spec_; }
-    DWORD Options() const { return OFN_EXPLORER | spec_.options; }
+    const Params& Settings() const { return params_; }
+    DWORD Options() const { return OFN_EXPLORER | params_.options; }
 
 private:
-    Spec spec_;
+    Params params_;
     std::string fileName_;
 };
 

@@ -42,20 +42,20 @@ bool WantsEnter(HWND focus)
 
 }  // namespace
 
-void Form::CreateForm(const Spec& spec)
+void Form::CreateForm(const Params& params)
 {
-    style_ = spec.style;
-    exStyle_ = spec.exStyle;
+    style_ = params.style;
+    exStyle_ = params.exStyle;
     // "MS Sans Serif" 8 point at 96 dots per inch.
     font_ = CreatePixelFont("MS Sans Serif", 11);
-    CreateWindowOf({.name = spec.className, .cursor = spec.cursor},
-                   {.exStyle = spec.exStyle, .style = spec.style, .caption = spec.caption,
-                    .x = 0, .y = 0, .width = 0, .height = 0, .parent = spec.owner});
-    if (spec.icon)
-        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(spec.icon));
+    CreateWindowOf({.name = params.className, .cursor = params.cursor},
+                   {.exStyle = params.exStyle, .style = params.style, .caption = params.caption,
+                    .x = 0, .y = 0, .width = 0, .height = 0, .parent = params.owner});
+    if (params.icon)
+        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(params.icon));
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     hints_.Create(Handle());
-    SetClientSize(spec.clientWidth, spec.clientHeight);
+    SetClientSize(params.clientWidth, params.clientHeight);
 }
 
 void Form::SetClientSize(int width, int height)

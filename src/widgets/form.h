@@ -21,7 +21,7 @@ class PushButton;
 
 class Form : public Window {
 public:
-    struct Spec {
+    struct Params {
         const char* className;
         const char* caption;
         int clientWidth, clientHeight;
@@ -54,7 +54,7 @@ public:
     std::function<void()> onMouseMove;       // over the form's own surface
 
 protected:
-    void CreateForm(const Spec& spec);
+    void CreateForm(const Params& params);
     void SetMenuBar(std::span<const MenuEntry> entries);
     void AddTimer(Timer& timer);
 

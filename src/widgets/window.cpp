@@ -63,12 +63,12 @@ void Window::SetCaption(const std::string& caption)
     RethrowPending();
 }
 
-void Window::CreateWindowOf(const ClassSpec& windowClass, const CreateSpec& spec)
+void Window::CreateWindowOf(const ClassParams& windowClass, const CreateParams& params)
 {
     RegisterOnce(windowClass.name, windowClass.style, windowClass.background, windowClass.cursor,
                  &Window::Procedure);
-    HWND created = CreateWindowExA(spec.exStyle, windowClass.name, spec.caption, spec.style, spec.x,
-                                   spec.y, spec.width, spec.height, spec.parent, spec.menuOrId,
+    HWND created = CreateWindowExA(params.exStyle, windowClass.name, params.caption, params.style, params.x,
+                                   params.y, params.width, params.height, params.parent, params.menuOrId,
                                    GetModuleHandleA(nullptr), this);
     RethrowPending();
     if (!created)

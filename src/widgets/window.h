@@ -28,13 +28,13 @@ public:
     virtual bool PreTranslateMessage(MSG& message);
 
 protected:
-    struct ClassSpec {
+    struct ClassParams {
         const char* name;
         UINT style = 0;
         int background = COLOR_BTNFACE + 1;
         HCURSOR cursor = nullptr;  // the arrow when not given
     };
-    struct CreateSpec {
+    struct CreateParams {
         DWORD exStyle = 0;
         DWORD style = 0;
         const char* caption = "";
@@ -44,7 +44,7 @@ protected:
     };
 
     // Registers the class on first use and creates the window; throws on failure.
-    void CreateWindowOf(const ClassSpec& windowClass, const CreateSpec& spec);
+    void CreateWindowOf(const ClassParams& windowClass, const CreateParams& params);
 
     // Override to handle messages; unknown ones go to Window::HandleMessage,
     // which routes control notifications and leaves the rest to the default.
