@@ -1059,15 +1059,9 @@ TEST_F(ConfigFileTest, RefusedSaveIsReportedAndTheWindowGoesOn)
 TEST_F(ConfigFileTest, SavingOverAReadOnlyFileIsReported)
 {
     const std::string path = PathOf("read-only.cfg");
-    WriteWholeFile(path, "[Message1]\r\nText=before\r\n");
-    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    HANDLE probe = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (probe != INVALID_HANDLE_VALUE) {
-        CloseHandle(probe);
+    if (!WriteReadOnlyFile(path, "[Message1]\r\nText=before\r\n"))
         GTEST_SKIP() << "this user may write read-only files (a Unix root user under Wine); "
-                        "the refused saves above cover the report";
-    }
+                     "the refused saves above cover the report";
     form->Memo1.SetText("designed");
     SaveTo(path);
     EXPECT_EQ(g_reported, std::vector<std::string>{"Unable to write to " + path});

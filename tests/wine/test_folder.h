@@ -60,4 +60,18 @@ inline void WriteWholeFile(const std::string& path, const std::string& contents)
     EXPECT_TRUE(file.good()) << path;
 }
 
+// Writes the file and marks it read-only; false when the platform lets this
+// user write it all the same (a Unix root user under Wine).
+inline bool WriteReadOnlyFile(const std::string& path, const std::string& contents)
+{
+    WriteWholeFile(path, contents);
+    EXPECT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    HANDLE probe = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe == INVALID_HANDLE_VALUE)
+        return true;
+    CloseHandle(probe);
+    return false;
+}
+
 }  // namespace brevant
