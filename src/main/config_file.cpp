@@ -148,8 +148,7 @@ void TfrmMain::SelectTypeFromCode(int32_t code)
 
 void TfrmMain::ClearButtonChecks()
 {
-    for (widgets::CheckBox* box : {&chkYes, &chkNo, &chkOK, &chkCancel, &chkHelp, &chkAll, &chkRetry,
-                                   &chkAbort, &chkIgnore})
+    for (widgets::CheckBox* box : buttonChecksInGridOrder)
         box->SetChecked(false);
 }
 

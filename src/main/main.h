@@ -57,6 +57,9 @@ public:
     // The nine button check boxes in their declaration order, which is also
     // the order of their tokens in a config file.
     widgets::CheckBox* const buttonChecks[9];
+    // The order in which Show ALL Buttons ticks them and a load unticks them:
+    // row by row, left to right, as they stand in their group.
+    widgets::CheckBox* const buttonChecksInGridOrder[9];
 
     // The local clock the display run waits on, and the command line's
     // arguments FormShow reads; tests put their own in.

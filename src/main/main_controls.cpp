@@ -64,8 +64,7 @@ void TfrmMain::rbtnDisplayButtonsClick()
 
 void TfrmMain::rbtnShowAllClick()
 {
-    for (widgets::CheckBox* box : {&chkYes, &chkNo, &chkOK, &chkCancel, &chkHelp, &chkAll, &chkRetry,
-                                   &chkAbort, &chkIgnore})
+    for (widgets::CheckBox* box : buttonChecksInGridOrder)
         box->SetChecked(true);
     EnableButtonChecks();
 }

@@ -145,6 +145,7 @@ TfrmMain::TfrmMain(Application& application)
                    .defaultExtension = "cfg", .initialFileName = "msg.cfg",
                    .options = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR}),
       buttonChecks{&chkYes, &chkNo, &chkOK, &chkCancel, &chkHelp, &chkAbort, &chkRetry, &chkIgnore, &chkAll},
+      buttonChecksInGridOrder{&chkYes, &chkNo, &chkOK, &chkCancel, &chkHelp, &chkAll, &chkRetry, &chkAbort, &chkIgnore},
       dateTimeClock(CurrentDateTime),
       commandLineArgument(CommandLineArgument),
       application_(application)
