@@ -60,20 +60,30 @@ stop_xvfb() {
 
 # Creates the private prefix once, and keeps one wineserver alive for the run.
 prepare_wine() {
+  local log="$BREVANT_BUILD/wine-prepare.log"
+  mkdir -p "$BREVANT_BUILD"
+  : >"$log"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
+    wineboot -i >>"$log" 2>&1
     # Without a window manager Wine would wait for one on every hide or destroy.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$log" 2>&1
     wineserver -w
   fi
   # A wineserver already running for the prefix (another run of the tools) is
   # shared and left to the run that started it.
-  if wineserver -p 2>/dev/null; then BREVANT_WINESERVER_STARTED=1; else BREVANT_WINESERVER_STARTED=; fi
+  if wineserver -p 2>>"$log"; then BREVANT_WINESERVER_STARTED=1; else BREVANT_WINESERVER_STARTED=; fi
   # The first program started brings up Wine's own background processes, which
   # live as long as the wineserver. Start them here, detached from any pipe a
   # test runner would otherwise wait on for ever.
-  wine cmd /c exit </dev/null >/dev/null 2>&1
+  if ! wine cmd /c exit </dev/null >>"$log" 2>&1; then
+    {
+      echo "Wine cannot run a program in $WINEPREFIX ($(wine --version 2>/dev/null)); what it said:"
+      cat "$log"
+      WINEDEBUG=err+all,fixme-all wine cmd /c exit </dev/null 2>&1 | tail -40
+    } >&2
+    return 1
+  fi
 }
 
 stop_wine() {
