@@ -1,6 +1,7 @@
 #include "widgets/control.h"
 
 #include "widgets/callback_boundary.h"
+#include "widgets/handle_map.h"
 
 #include <commctrl.h>
 
@@ -10,13 +11,25 @@
 namespace brevant::widgets {
 
 namespace {
-constexpr char kObjectProperty[] = "BrevantControl";
+HandleMap<Control>& Controls()
+{
+    static HandleMap<Control> controls;
+    return controls;
+}
+}  // namespace
+
+Control::~Control()
+{
+    // The window outlives the object when it belongs to a form destroyed later:
+    // from here on it finds no object and calls none.
+    if (!hwnd_)
+        return;
+    Controls().Remove(hwnd_);
+    if (subclassed_)
+        RemoveWindowSubclass(hwnd_, &Control::SubclassProcedure, 1);
 }
 
-Control* Control::FromHandle(HWND hwnd)
-{
-    return hwnd ? static_cast<Control*>(GetPropA(hwnd, kObjectProperty)) : nullptr;
-}
+Control* Control::FromHandle(HWND hwnd) { return Controls().Find(hwnd); }
 
 void Control::CreateControl(HWND parent, const CreateParams& params, HFONT font)
 {
@@ -29,22 +42,26 @@ void Control::CreateControl(HWND parent, const CreateParams& params, HFONT font)
     RethrowPending();
     if (!hwnd_)
         throw std::runtime_error(std::string("Cannot create control of class ") + params.className);
-    SetPropA(hwnd_, kObjectProperty, this);
+    Controls().Add(hwnd_, this);
     if (font)
         SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 void Control::Subclass()
 {
-    SetWindowSubclass(hwnd_, &Control::SubclassProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+    subclassed_ = SetWindowSubclass(hwnd_, &Control::SubclassProcedure, 1,
+                                    reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
 LRESULT CALLBACK Control::SubclassProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                             UINT_PTR, DWORD_PTR self)
 {
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(hwnd, &Control::SubclassProcedure, 1);
     auto* control = reinterpret_cast<Control*>(self);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, &Control::SubclassProcedure, 1);
+        control->subclassed_ = false;
+        Controls().Remove(hwnd);
+    }
     std::optional<LRESULT> handled =
         Guard([&] { return control->OnOwnMessage(message, wParam, lParam); }, std::optional<LRESULT>(0));
     return handled ? *handled : DefSubclassProc(hwnd, message, wParam, lParam);

@@ -19,7 +19,7 @@ public:
     Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
-    virtual ~Control() = default;
+    virtual ~Control();
 
     HWND Handle() const { return hwnd_; }
     static Control* FromHandle(HWND hwnd);
@@ -66,6 +66,7 @@ private:
     static LRESULT CALLBACK SubclassProcedure(HWND hwnd, UINT message, WPARAM wParam,
                                               LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     HWND hwnd_ = nullptr;
+    bool subclassed_ = false;
 };
 
 }  // namespace brevant::widgets

@@ -111,13 +111,18 @@ void Form::ShowCentred()
 
 void Form::UpdateDefaultFrames()
 {
-    auto* focused = dynamic_cast<PushButton*>(Control::FromHandle(GetFocus()));
+    // The focused button of this form carries the frame; the default button
+    // while no button of the form has the focus.
+    const HWND focus = GetFocus();
+    auto* focused = IsChild(Handle(), focus) ? dynamic_cast<PushButton*>(Control::FromHandle(focus)) : nullptr;
     PushButton* framed = focused ? focused : default_;
-    ForEachDescendant(Handle(), [&](HWND child) {
-        if (auto* button = dynamic_cast<PushButton*>(Control::FromHandle(child)))
-            button->SetDefaultFrame(button == framed);
-        return false;
-    });
+    if (framed == framed_)
+        return;
+    if (framed_)
+        framed_->SetDefaultFrame(false);
+    framed_ = framed;
+    if (framed_)
+        framed_->SetDefaultFrame(true);
 }
 
 bool Form::FocusNextTabStop(bool backwards)
@@ -162,6 +167,10 @@ bool Form::PressAccelerator(char typed)
 
 bool Form::PreTranslateMessage(MSG& message)
 {
+    if (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) {
+        hints_.Relay(message);
+        return false;
+    }
     if (menuBar_.accelerators &&
         TranslateAcceleratorA(Handle(), menuBar_.accelerators.get(), &message))
         return true;
@@ -223,6 +232,11 @@ std::optional<LRESULT> Form::HandleMessage(UINT message, WPARAM wParam, LPARAM l
             onClose();
             return 0;
         }
+        break;
+    case WM_SHOWWINDOW:
+        // A tip must not stay on the screen after its form has gone from it.
+        if (!wParam)
+            hints_.Pop();
         break;
     case WM_WININICHANGE:
         if (onSettingChange)

@@ -72,6 +72,7 @@ private:
     std::vector<Timer*> timers_;
     PushButton* default_ = nullptr;
     PushButton* cancel_ = nullptr;
+    PushButton* framed_ = nullptr;  // the one button drawn with the default frame
 };
 
 }  // namespace brevant::widgets

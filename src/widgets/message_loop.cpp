@@ -10,7 +10,9 @@ bool g_quitTaken = false;
 
 bool PreTranslate(MSG& message)
 {
-    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST)
+    const bool key = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+    const bool mouse = message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST;
+    if (!key && !mouse)
         return false;
     Window* form = Window::FromHandle(GetAncestor(message.hwnd, GA_ROOT));
     return form && Guard([&] { return form->PreTranslateMessage(message); }, true);

@@ -1,6 +1,6 @@
 #pragma once
 // The loops that take messages from the thread's queue. Each gives a form the
-// first look at keyboard messages (Window::PreTranslateMessage) and then
+// first look at keyboard and mouse messages (Window::PreTranslateMessage) and then
 // translates and dispatches. A quit request taken by any loop marks the
 // program as ending; the main loop stops on it, nested loops only note it.
 #include <windows.h>

@@ -20,10 +20,14 @@ bool RadioButton::Selected() const
 
 void RadioButton::SetMark(bool selected)
 {
-    SendMessageA(Handle(), BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
-    LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
-    style = selected ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
-    SetWindowLongPtrA(Handle(), GWL_STYLE, style);
+    // Only what changes is written: each write is a round trip to the window
+    // server under Wine, and a group has few marks to change.
+    if (Selected() != selected)
+        SendMessageA(Handle(), BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+    const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
+    const LONG_PTR wanted = selected ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    if (wanted != style)
+        SetWindowLongPtrA(Handle(), GWL_STYLE, wanted);
 }
 
 void RadioButton::Select()

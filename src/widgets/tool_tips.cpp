@@ -10,7 +10,9 @@ TTTOOLINFOA ToolOf(HWND parent, HWND control, std::string& text)
     TTTOOLINFOA tool{};
     // The smallest record every comctl32 version takes.
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    // The form relays the mouse messages (Relay): a subclass on every control
+    // would cost each of their messages a window-property lookup.
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = parent;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = text.data();
@@ -33,6 +35,24 @@ void ToolTips::Set(HWND control, std::string_view text)
     TTTOOLINFOA tool = ToolOf(GetParent(control), control, stored);
     SendMessageA(tips_, known ? TTM_UPDATETIPTEXTA : TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
+
+void ToolTips::Relay(MSG& message)
+{
+    switch (message.message) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        // Moves over windows without a tip, too: they hide the one shown.
+        SendMessageA(tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+        break;
+    }
+}
+
+void ToolTips::Pop() { SendMessageA(tips_, TTM_POP, 0, 0); }
 
 std::string ToolTips::Get(HWND control) const
 {

@@ -14,6 +14,10 @@ public:
     void Create(HWND form);
     void Set(HWND control, std::string_view text);
     std::string Get(HWND control) const;
+    // Shows, moves or hides the tip for a mouse message taken from the queue.
+    void Relay(MSG& message);
+    // Hides the tip shown now, if any.
+    void Pop();
 
 private:
     HWND tips_ = nullptr;  // owned by the form, destroyed with it

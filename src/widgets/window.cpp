@@ -2,6 +2,7 @@
 
 #include "widgets/callback_boundary.h"
 #include "widgets/control.h"
+#include "widgets/handle_map.h"
 
 #include <set>
 #include <stdexcept>
@@ -11,7 +12,11 @@ namespace brevant::widgets {
 
 namespace {
 
-constexpr char kObjectProperty[] = "BrevantWindow";
+HandleMap<Window>& Windows()
+{
+    static HandleMap<Window> windows;
+    return windows;
+}
 
 void RegisterOnce(const char* name, UINT style, int background, HCURSOR cursor, WNDPROC procedure)
 {
@@ -38,14 +43,14 @@ Control* ControlOf(LPARAM handle) { return Control::FromHandle(reinterpret_cast<
 Window::~Window()
 {
     if (hwnd_) {
-        RemovePropA(hwnd_, kObjectProperty);
+        Windows().Remove(hwnd_);
         DestroyWindow(std::exchange(hwnd_, nullptr));
     }
 }
 
 Window* Window::FromHandle(HWND hwnd)
 {
-    return hwnd ? static_cast<Window*>(GetPropA(hwnd, kObjectProperty)) : nullptr;
+    return Windows().Find(hwnd);
 }
 
 bool Window::PreTranslateMessage(MSG&) { return false; }
@@ -116,12 +121,12 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     if (message == WM_NCCREATE) {
         self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
-        SetPropA(hwnd, kObjectProperty, self);
+        Windows().Add(hwnd, self);
     }
     if (!self)
         return DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        RemovePropA(hwnd, kObjectProperty);
+        Windows().Remove(hwnd);
         self->hwnd_ = nullptr;
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }

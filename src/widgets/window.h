@@ -23,8 +23,8 @@ public:
     std::string Caption() const;
     void SetCaption(const std::string& caption);
 
-    // Keyboard handling of a form, before the message is translated and
-    // dispatched; true when the message has been dealt with.
+    // Keyboard handling (and tool tips) of a form, before a keyboard or mouse
+    // message is translated and dispatched; true when it has been dealt with.
     virtual bool PreTranslateMessage(MSG& message);
 
 protected:

@@ -66,6 +66,48 @@ TEST_F(MainWindowTest, ShowsTheStoredLayout)
     EXPECT_EQ(form->GroupBox1.Caption(), "Delay until Display");
 }
 
+// The tip of the control under the resting mouse, or null while none shows.
+HWND ShownTipOf(HWND form)
+{
+    HWND shown = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            char className[32] = {};
+            GetClassNameA(window, className, sizeof className);
+            if (lstrcmpiA(className, TOOLTIPS_CLASSA) == 0 && IsWindowVisible(window))
+                *reinterpret_cast<HWND*>(found) = window;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&shown));
+    return shown && GetWindow(shown, GW_OWNER) == form ? shown : nullptr;
+}
+
+TEST_F(MainWindowTest, HintShowsWhileTheMouseRestsOnAControlAndGoesWithTheWindow)
+{
+    Show();
+    const HWND button = form->btnOK.Handle();
+    RECT bounds;
+    GetWindowRect(button, &bounds);
+    SetCursorPos((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+    PostMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM((bounds.right - bounds.left) / 2, (bounds.bottom - bounds.top) / 2));
+    HWND tip = nullptr;
+    for (int waited = 0; !tip && waited < 3000; waited += 20) {
+        Pump();
+        tip = ShownTipOf(form->Handle());
+        Sleep(20);
+    }
+    ASSERT_NE(tip, nullptr) << "no tip after 3 s";
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    ASSERT_TRUE(SendMessageA(tip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&tool)));
+    EXPECT_EQ(reinterpret_cast<HWND>(tool.uId), button);
+
+    ShowWindow(form->Handle(), SW_HIDE);
+    Pump();
+    EXPECT_EQ(ShownTipOf(form->Handle()), nullptr);
+}
+
 TEST_F(MainWindowTest, StartsInItsInitialState)
 {
     Show();
