@@ -152,8 +152,7 @@ TfrmMain::TfrmMain(Application& application)
 {
     CreateForm({.className = "TfrmMain", .caption = "Brevant", .clientWidth = 585,
                 .clientHeight = 379, .owner = application.Handle(),
-                .icon = LoadIconResource(IDI_BREVANT)});
-    SetMenuBar(kMenu);
+                .icon = LoadIconResource(IDI_BREVANT), .menu = kMenu});
     AddTimer(Timer2);
     CreateControls();
     BindEvents();

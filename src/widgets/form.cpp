@@ -44,37 +44,24 @@ bool WantsEnter(HWND focus)
 
 void Form::CreateForm(const Params& params)
 {
-    style_ = params.style;
-    exStyle_ = params.exStyle;
     // "MS Sans Serif" 8 point at 96 dots per inch.
     font_ = CreatePixelFont("MS Sans Serif", 11);
+    if (!params.menu.empty())
+        menuBar_ = BuildMenuBar(params.menu);
+    // Created at its final size with its menu: every later move or resize of a
+    // top-level window costs the start a round of monitor queries.
+    RECT frame{0, 0, params.clientWidth, params.clientHeight};
+    AdjustWindowRectEx(&frame, params.style, menuBar_.menu != nullptr, params.exStyle);
     CreateWindowOf({.name = params.className, .cursor = params.cursor},
                    {.exStyle = params.exStyle, .style = params.style, .caption = params.caption,
-                    .x = 0, .y = 0, .width = 0, .height = 0, .parent = params.owner});
+                    .x = 0, .y = 0, .width = frame.right - frame.left, .height = frame.bottom - frame.top,
+                    .parent = params.owner, .menuOrId = menuBar_.menu.get()});
+    // The window owns the menu from here on and destroys it with itself.
+    menuBar_.menu.release();
     if (params.icon)
         SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(params.icon));
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    hints_.Create(Handle());
-    SetClientSize(params.clientWidth, params.clientHeight);
-}
-
-void Form::SetClientSize(int width, int height)
-{
-    RECT r{0, 0, width, height};
-    AdjustWindowRectEx(&r, style_, GetMenu(Handle()) != nullptr, exStyle_);
-    SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RethrowPending();
-}
-
-void Form::SetMenuBar(std::span<const MenuEntry> entries)
-{
-    RECT client;
-    GetClientRect(Handle(), &client);
-    menuBar_ = BuildMenuBar(entries);
-    // The window owns the menu from here on and destroys it with itself.
-    SetMenu(Handle(), menuBar_.menu.release());
-    SetClientSize(client.right, client.bottom);
+    hints_.Attach(Handle());
 }
 
 void Form::AddTimer(Timer& timer)
@@ -99,8 +86,7 @@ void Form::ShowCentred()
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
     const int left = width > screenWidth ? 0 : (screenWidth - width) / 2;
     const int top = height > screenHeight ? 0 : (screenHeight - height) / 2;
-    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    ShowWindow(Handle(), SW_SHOW);
+    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
     SetForegroundWindow(Handle());
     RethrowPending();
     if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) {

@@ -30,6 +30,7 @@ public:
         HWND owner = nullptr;
         HICON icon = nullptr;
         HCURSOR cursor = nullptr;
+        std::span<const MenuEntry> menu = {};  // none when empty
     };
 
     HFONT Font() const { return font_.get(); }
@@ -44,7 +45,6 @@ public:
     // corner when it is larger than the screen), shows it and focuses the
     // first control in the tab order.
     void ShowCentred();
-    void SetClientSize(int width, int height);
 
     bool PreTranslateMessage(MSG& message) override;
 
@@ -55,7 +55,6 @@ public:
 
 protected:
     void CreateForm(const Params& params);
-    void SetMenuBar(std::span<const MenuEntry> entries);
     void AddTimer(Timer& timer);
 
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -68,7 +67,6 @@ private:
     FontHandle font_;
     ToolTips hints_;
     MenuBar menuBar_;
-    DWORD style_ = 0, exStyle_ = 0;
     std::vector<Timer*> timers_;
     PushButton* default_ = nullptr;
     PushButton* cancel_ = nullptr;

@@ -20,20 +20,30 @@ TTTOOLINFOA ToolOf(HWND parent, HWND control, std::string& text)
 }
 }  // namespace
 
-void ToolTips::Create(HWND form)
-{
-    tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form,
-                            nullptr, GetModuleHandleA(nullptr), nullptr);
-}
+void ToolTips::Attach(HWND form) { form_ = form; }
 
 void ToolTips::Set(HWND control, std::string_view text)
 {
     const bool known = texts_.contains(control);
     std::string& stored = texts_[control];
     stored = text;
-    TTTOOLINFOA tool = ToolOf(GetParent(control), control, stored);
-    SendMessageA(tips_, known ? TTM_UPDATETIPTEXTA : TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    if (tips_)
+        Register(control, stored, known ? TTM_UPDATETIPTEXTA : TTM_ADDTOOLA);
+}
+
+void ToolTips::Register(HWND control, std::string& text, UINT message)
+{
+    TTTOOLINFOA tool = ToolOf(GetParent(control), control, text);
+    SendMessageA(tips_, message, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void ToolTips::Open()
+{
+    tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form_,
+                            nullptr, GetModuleHandleA(nullptr), nullptr);
+    for (auto& [control, text] : texts_)
+        Register(control, text, TTM_ADDTOOLA);
 }
 
 void ToolTips::Relay(MSG& message)
@@ -46,13 +56,19 @@ void ToolTips::Relay(MSG& message)
     case WM_MBUTTONUP:
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
+        if (!tips_)
+            Open();
         // Moves over windows without a tip, too: they hide the one shown.
         SendMessageA(tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
         break;
     }
 }
 
-void ToolTips::Pop() { SendMessageA(tips_, TTM_POP, 0, 0); }
+void ToolTips::Pop()
+{
+    if (tips_)
+        SendMessageA(tips_, TTM_POP, 0, 0);
+}
 
 std::string ToolTips::Get(HWND control) const
 {

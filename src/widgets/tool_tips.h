@@ -8,10 +8,11 @@
 namespace brevant::widgets {
 
 // The hints of one form: a tool tip window showing each control's hint while
-// the mouse rests on it. Controls without a hint show none.
+// the mouse rests on it. Controls without a hint show none. The tip window is
+// made when the mouse first moves over the form, not while the form is built.
 class ToolTips {
 public:
-    void Create(HWND form);
+    void Attach(HWND form);
     void Set(HWND control, std::string_view text);
     std::string Get(HWND control) const;
     // Shows, moves or hides the tip for a mouse message taken from the queue.
@@ -20,6 +21,10 @@ public:
     void Pop();
 
 private:
+    void Open();
+    void Register(HWND control, std::string& text, UINT message);
+
+    HWND form_ = nullptr;
     HWND tips_ = nullptr;  // owned by the form, destroyed with it
     std::map<HWND, std::string> texts_;
 };
