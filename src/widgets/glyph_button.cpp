@@ -2,6 +2,8 @@
 
 #include "widgets/callback_boundary.h"
 
+#include <utility>
+
 namespace brevant::widgets {
 
 namespace {
@@ -18,6 +20,16 @@ void GlyphButton::Create(HWND parent, const Bounds& bounds, std::string_view cap
 
 void GlyphButton::SetGlyph(int bitmapId)
 {
+    // Loaded when the button is first drawn: a window that is never drawn,
+    // as in a command-line run, never loads it.
+    bitmapId_ = bitmapId;
+    glyphs_.reset();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void GlyphButton::LoadGlyphs()
+{
+    const int bitmapId = std::exchange(bitmapId_, 0);
     BitmapHandle strip(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
                                                        MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0,
                                                        0, LR_CREATEDIBSECTION)));
@@ -36,7 +48,6 @@ void GlyphButton::SetGlyph(int bitmapId)
 
     glyphs_.reset(ImageList_Create(glyphSize_.cx, glyphSize_.cy, ILC_COLOR24 | ILC_MASK, imageCount_, 0));
     ImageList_AddMasked(glyphs_.get(), strip.get(), transparent);
-    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void GlyphButton::SetDefaultFrame(bool framed)
@@ -86,6 +97,8 @@ void GlyphButton::DrawGlyphAndCaption(HDC dc, RECT area, bool enabled)
 
 std::optional<LRESULT> GlyphButton::OnDrawItem(DRAWITEMSTRUCT& item)
 {
+    if (bitmapId_)
+        LoadGlyphs();
     HDC dc = item.hDC;
     RECT frame = item.rcItem;
     const bool pushed = item.itemState & ODS_SELECTED;

@@ -22,9 +22,11 @@ public:
     std::optional<LRESULT> OnDrawItem(DRAWITEMSTRUCT& item) override;
 
 private:
+    void LoadGlyphs();
     void DrawGlyphAndCaption(HDC dc, RECT area, bool enabled);
 
     HFONT font_ = nullptr;
+    int bitmapId_ = 0;  // a strip of glyphs not loaded yet
     ImageListHandle glyphs_;
     SIZE glyphSize_{};
     int imageCount_ = 0;

@@ -298,6 +298,9 @@ protected:
         }
         RedrawWindow(window, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        // The program's drawing reaches the X server when its thread next
+        // waits for messages, after this call has returned.
+        Sleep(200);
         const fs::path folder = fs::current_path() / "screenshots";
         fs::create_directories(folder);
         EXPECT_NO_THROW(uia::SaveScreenshot(folder / (name + ".bmp"), window)) << name;
