@@ -5,7 +5,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 BREVANT_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64
   xvfb x11-utils imagemagick locales python3
-  clang libclang-rt-14-dev)
+  clang libclang-rt-14-dev
+  # The faces the windows ask for ("MS Sans Serif", the message font): Wine
+  # recommends them, and without them it draws wider fallbacks.
+  fonts-liberation fonts-wine
+  # X libraries Wine loads when present (also recommended, not required):
+  # rendered text, monitors and their scale, cursors, input.
+  libxrender1 libxrandr2 libxinerama1 libxcursor1 libxi6 libxfixes3 libxcomposite1 libxxf86vm1)
 # Regional settings the tests run the program under.
 BREVANT_LOCALES=(en_US.UTF-8 en_GB.UTF-8 de_DE.UTF-8 fi_FI.UTF-8 ko_KR.UTF-8)
 
@@ -89,6 +95,20 @@ prepare_wine() {
 stop_wine() {
   if [ -n "${BREVANT_WINESERVER_STARTED:-}" ]; then wineserver -k 2>/dev/null || true; fi
   BREVANT_WINESERVER_STARTED=
+}
+
+# Checks that Wine draws the windows' faces with the fonts the tests and
+# pictures were measured with (tools/font-check.c). Prints one line naming what
+# is missing when not; returns non-zero then. Needs prepare_wine first.
+check_fonts() {
+  local exe="$BREVANT_BUILD/font-check.exe" source="$BREVANT_ROOT/tools/font-check.c"
+  if [ ! -f "$exe" ] || [ "$source" -nt "$exe" ]; then
+    x86_64-w64-mingw32-gcc -O2 -s -static -Wall -Wextra -o "$exe" "$source" -lgdi32
+  fi
+  local verdict
+  verdict="$(wine "$exe" </dev/null 2>&1)" && return 0
+  echo "${verdict:-font-check.exe ended without a word}" >&2
+  return 1
 }
 
 configure_and_build() {
