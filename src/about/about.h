@@ -29,7 +29,15 @@ public:
     void Label3MouseMove();
     void FormMouseMove();
 
+    // The fonts of the layout: the window's, the title's, the links'.
+    enum class Look { Default, Title, Link };
+
+protected:
+    void OnDpiChanged() override;
+
 private:
+    void CreateFonts();
+    HFONT FontOf(Look look) const;
     void CreateControls();
     void BindEvents();
     void PlaceVersionAfterTitle();

@@ -3,6 +3,7 @@
 // stops, btnOK and Memo1, follows from it).
 #include "about/about.h"
 #include "about/about_text.h"
+#include "resources/glyph_scale.h"
 #include "resources/resource_ids.h"
 #include "widgets/font.h"
 
@@ -21,7 +22,7 @@ using widgets::Bounds;
 using Member = std::variant<widgets::GlyphButton TfrmAbout::*, widgets::Label TfrmAbout::*,
                             widgets::Bevel TfrmAbout::*, widgets::Edit TfrmAbout::*>;
 
-enum class Look { Default, Title, Link };
+using Look = TfrmAbout::Look;
 
 struct ControlLayout {
     Member control;
@@ -52,12 +53,11 @@ constexpr int kVersionGap = 2;
 }  // namespace
 
 TfrmAbout::TfrmAbout(HWND owner)
-    : titleFont_(widgets::CreatePixelFont("MS Sans Serif", 24, true)),
-      linkFont_(widgets::CreatePixelFont("MS Sans Serif", 11, false, true))
 {
     CreateForm({.className = "TfrmAbout", .caption = "About Brevant", .clientWidth = 322,
                 .clientHeight = 260, .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
                 .exStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME, .owner = owner});
+    CreateFonts();
     CreateControls();
     BindEvents();
 }
@@ -71,38 +71,49 @@ TfrmAbout::~TfrmAbout()
         DestroyWindow(Handle());
 }
 
+void TfrmAbout::CreateFonts()
+{
+    // "MS Sans Serif" bold 24 pixels, and the window font underlined, at 96
+    // dots per inch.
+    titleFont_ = widgets::CreatePixelFont("MS Sans Serif", Scaled(24), true);
+    linkFont_ = widgets::CreatePixelFont("MS Sans Serif", Scaled(11), false, true);
+}
+
+HFONT TfrmAbout::FontOf(Look look) const
+{
+    switch (look) {
+    case Look::Title:
+        return titleFont_.get();
+    case Look::Link:
+        return linkFont_.get();
+    case Look::Default:
+        break;
+    }
+    return Font();
+}
+
 void TfrmAbout::CreateControls()
 {
-    const auto fontOf = [this](Look look) {
-        switch (look) {
-        case Look::Title:
-            return titleFont_.get();
-        case Look::Link:
-            return linkFont_.get();
-        case Look::Default:
-            break;
-        }
-        return Font();
-    };
     for (const ControlLayout& row : kLayout) {
-        const HFONT font = fontOf(row.look);
+        const HFONT font = FontOf(row.look);
+        const widgets::Bounds bounds = Scaled(row.bounds);
         std::visit(
             [&](auto member) {
                 auto& control = this->*member;
                 using Type = std::remove_reference_t<decltype(control)>;
                 if constexpr (std::is_same_v<Type, widgets::GlyphButton>) {
-                    control.Create(Handle(), row.bounds, row.text, font);
+                    control.Create(Handle(), bounds, row.text, font);
                 } else if constexpr (std::is_same_v<Type, widgets::Label>) {
                     // Every label takes the mouse, so the pointer over one is
                     // not over the window's bare surface.
-                    control.Create(Handle(), row.bounds, row.text, font,
+                    control.Create(Handle(), bounds, row.text, font,
                                    {.autoSize = row.autoSize, .notify = true});
                     if (row.look == Look::Link)
                         control.SetTextColour(kLinkColour);
                 } else if constexpr (std::is_same_v<Type, widgets::Bevel>) {
-                    control.Create(Handle(), row.bounds);
+                    control.Create(Handle(), bounds);
                 } else {
-                    control.Create(Handle(), row.bounds, TermsText(), font,
+                    control.Create(Handle(), bounds, TermsText(), font,
                                    {.multiLine = true, .readOnly = true});
                     control.SetBackgroundColour(COLOR_MENU);
                 }
@@ -114,7 +125,7 @@ void TfrmAbout::CreateControls()
     PlaceVersionAfterTitle();
 
     // The push button of kind OK: the default button, closing with the result OK.
-    btnOK.SetGlyph(IDB_GLYPH_OK);
+    btnOK.SetGlyph(IDB_GLYPH_OK, GlyphBitmapAt);
     btnOK.onClick = [this] { SetModalResult(widgets::ModalResult::OK); };
     SetDefaultButton(&btnOK);
 }
@@ -124,8 +135,19 @@ void TfrmAbout::PlaceVersionAfterTitle()
     // The version reads on from the name however wide the name's font draws it.
     const widgets::Bounds title = Label1.GetBounds();
     widgets::Bounds version = lblVersion.GetBounds();
-    version.left = title.left + title.width + kVersionGap;
+    version.left = title.left + title.width + Scaled(kVersionGap);
     lblVersion.SetBounds(version);
+}
+
+void TfrmAbout::OnDpiChanged()
+{
+    // The old fonts stay alive until the controls have the new ones.
+    const widgets::FontHandle oldTitle = std::move(titleFont_), oldLink = std::move(linkFont_);
+    CreateFonts();
+    for (const ControlLayout& row : kLayout)
+        Place(std::visit([this](auto member) { return (this->*member).Handle(); }, row.control), row.bounds,
+              FontOf(row.look));
+    PlaceVersionAfterTitle();
 }
 
 }  // namespace brevant

@@ -7,6 +7,8 @@
 #include "widgets/font.h"
 #include "widgets/mnemonic.h"
 #include "widgets/push_button.h"
+#include "widgets/screen_dpi.h"
+#include "widgets/system_function.h"
 
 #include <algorithm>
 #include <climits>
@@ -36,14 +38,41 @@ constexpr int kFirstButtonId = 100;
 constexpr UINT kNonClientMetricsSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
 static_assert(kNonClientMetricsSize == 340);
 
-widgets::FontHandle CreateDialogFont()
+// The system's message font at the dialog's scale.
+widgets::FontHandle CreateDialogFont(widgets::Dpi dpi)
 {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = kNonClientMetricsSize;
-    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &metrics, 0))
-        return widgets::FontHandle(CreateFontIndirectA(&metrics.lfMessageFont));
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &metrics, 0)) {
+        // The platform gives it at the system's scale.
+        LOGFONTA& font = metrics.lfMessageFont;
+        font.lfHeight = widgets::MulDivRounded(font.lfHeight, dpi.Value(), widgets::DpiOfWindow(nullptr).Value());
+        return widgets::FontHandle(CreateFontIndirectA(&font));
+    }
     // The default window font: "MS Sans Serif" 8 point at 96 dots per inch.
-    return widgets::CreatePixelFont("MS Sans Serif", 11);
+    return widgets::CreatePixelFont("MS Sans Serif", dpi.Scale(11));
+}
+
+using LoadIconWithScaleDownFunction = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+
+// The kind's system icon at the dialog's scale: the platform's shared one at
+// 96 dots per inch, one drawn for the size otherwise.
+void ShowSystemIcon(widgets::Image& image, int iconId, int size)
+{
+    const auto resource = MAKEINTRESOURCEA(iconId);
+    if (size == kMessageIconSize) {
+        image.SetIcon(LoadIconA(nullptr, resource));
+        return;
+    }
+    static const auto loadScaled = widgets::NewerSystemFunction<LoadIconWithScaleDownFunction>(
+        "comctl32.dll", "LoadIconWithScaleDown");
+    HICON scaled = nullptr;
+    if (loadScaled && SUCCEEDED(loadScaled(nullptr, MAKEINTRESOURCEW(iconId), size, size, &scaled))) {
+        image.SetIcon(widgets::IconHandle(scaled));
+        return;
+    }
+    // A system icon loads only shared, which may keep the size it was first loaded at.
+    image.SetIcon(static_cast<HICON>(LoadImageA(nullptr, resource, IMAGE_ICON, size, size, LR_SHARED)));
 }
 
 struct TextMeasure {
@@ -87,34 +116,20 @@ bool KeyHeld(int key) { return GetKeyState(key) < 0; }
 }  // namespace
 
 TMessageForm::TMessageForm(std::string_view text, MessageKind kind, DialogButtonSet buttons)
+    : iconId_(KindInfo(kind).iconId), buttonSet_(buttons)
 {
-    const MessageKindInfo kindInfo = KindInfo(kind);
     // Created at a size with room for a client area, so the frame can be measured.
     CreateWindowOf({.name = "TMessageForm"},
-                   {.exStyle = kFrameExStyle, .style = kFrameStyle, .caption = kindInfo.caption,
+                   {.exStyle = kFrameExStyle, .style = kFrameStyle, .caption = KindInfo(kind).caption,
                     .x = 0, .y = 0, .width = 400, .height = 300, .parent = DialogOwner()});
-    font_ = CreateDialogFont();
-
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const TextMeasure measure = MeasureInFont(Handle(), font_.get(), text, screenWidth);
-    const SIZE frame = FrameSize(Handle());
-    const MessageDialogLayout layout = LayOutMessageDialog({
-        .charWidth = measure.alphabet.cx / 52,
-        .charHeight = measure.alphabet.cy,
-        .screenWidth = screenWidth,
-        .screenHeight = GetSystemMetrics(SM_CYSCREEN),
-        .textWidth = measure.text.cx,
-        .textHeight = measure.text.cy,
-        .frameWidth = frame.cx,
-        .frameHeight = frame.cy,
-        .buttons = buttons,
-    });
+    SetLayoutDpi(widgets::DpiOfWindow(Handle()));
+    const MessageDialogLayout layout = LayOut(text);
     SetWindowPos(Handle(), nullptr, layout.window.left, layout.window.top, layout.window.width,
                  layout.window.height, SWP_NOZORDER | SWP_NOACTIVATE);
     widgets::RethrowPending();
 
-    image_.Create(Handle(), ToBounds(layout.icon),
-                  LoadIconA(nullptr, MAKEINTRESOURCEA(kindInfo.iconId)));
+    image_.Create(Handle(), ToBounds(layout.icon), nullptr);
+    ShowSystemIcon(image_, iconId_, layout.icon.width);
     // The text goes in after creation: creating a window carries at most
     // 32767 characters of text on some platforms.
     label_.Create(Handle(), ToBounds(layout.label), "", font_.get(), {});
@@ -132,6 +147,47 @@ TMessageForm::TMessageForm(std::string_view text, MessageKind kind, DialogButton
     if (!buttons_.empty())
         focusOnActivation_ = buttons_.front()->Handle();
     UpdateDefaultFrames();
+}
+
+MessageDialogLayout TMessageForm::LayOut(std::string_view text)
+{
+    const widgets::Dpi dpi = LayoutDpi();
+    font_ = CreateDialogFont(dpi);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const TextMeasure measure = MeasureInFont(Handle(), font_.get(), text, screenWidth);
+    const SIZE frame = FrameSize(Handle());
+    return LayOutMessageDialog({
+        .charWidth = measure.alphabet.cx / 52,
+        .charHeight = measure.alphabet.cy,
+        .screenWidth = screenWidth,
+        .screenHeight = GetSystemMetrics(SM_CYSCREEN),
+        .textWidth = measure.text.cx,
+        .textHeight = measure.text.cy,
+        .frameWidth = frame.cx,
+        .frameHeight = frame.cy,
+        .buttons = buttonSet_,
+        .iconSize = dpi.Scale(kMessageIconSize),
+    });
+}
+
+void TMessageForm::ChangeDpi(widgets::Dpi dpi, const RECT& suggested)
+{
+    SetLayoutDpi(dpi);
+    // The old font stays alive until every control has the new one.
+    const widgets::FontHandle oldFont = std::move(font_);
+    const MessageDialogLayout layout = LayOut(label_.Text());
+    // Where the platform puts it, at the size its content needs now.
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, layout.window.width, layout.window.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    image_.SetBounds(ToBounds(layout.icon));
+    ShowSystemIcon(image_, iconId_, layout.icon.width);
+    SendMessageA(label_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    label_.SetBounds(ToBounds(layout.label));
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        SendMessageA(buttons_[i]->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        buttons_[i]->SetBounds(ToBounds(layout.buttons[i].bounds));
+    }
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 TMessageForm::~TMessageForm()
@@ -304,6 +360,9 @@ std::optional<LRESULT> TMessageForm::HandleMessage(UINT message, WPARAM wParam, 
         if (HIWORD(wParam) == BN_SETFOCUS || HIWORD(wParam) == BN_KILLFOCUS)
             UpdateDefaultFrames();
         break;
+    case WM_DPICHANGED:
+        ChangeDpi(widgets::Dpi(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_CLOSE:
         // The close box, the system menu's Close and Alt+F4 all mean Cancel;
         // the window itself lives on until ShowModal's caller destroys it.

@@ -2,6 +2,7 @@
 // The modal message box the program exists to show: a caption and system icon
 // by kind, the text, and a row of buttons in a fixed order, every size derived
 // from the system's message font.
+#include "dialogs/message_dialog_layout.h"
 #include "dialogs/message_types.h"
 #include "widgets/handles.h"
 #include "widgets/label.h"
@@ -49,6 +50,8 @@ private:
     friend std::unique_ptr<TMessageForm> BuildMessageDialog(std::string_view, MessageKind,
                                                             DialogButtonSet);
 
+    MessageDialogLayout LayOut(std::string_view text);
+    void ChangeDpi(widgets::Dpi dpi, const RECT& suggested);
     bool HandleKeyDown(WPARAM key);
     bool PressAccelerator(char typed);
     void Press(MessageButton& button);
@@ -56,6 +59,8 @@ private:
     MessageButton* FocusedButton() const;
     void UpdateDefaultFrames();
 
+    int iconId_;
+    DialogButtonSet buttonSet_;
     widgets::FontHandle font_;
     widgets::Image image_;
     widgets::Label label_;

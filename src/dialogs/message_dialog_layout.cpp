@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <initializer_list>
-#include <limits>
 
 namespace brevant {
 
@@ -50,24 +48,6 @@ DialogButtonSet FirstIn(DialogButtonSet set, std::initializer_list<DialogButtonS
 
 }  // namespace
 
-int MulDivRounded(int a, int b, int c)
-{
-    if (c == 0)
-        return -1;
-    int64_t product = int64_t{a} * b;
-    int64_t divisor = c;
-    if (divisor < 0) {
-        product = -product;
-        divisor = -divisor;
-    }
-    const int64_t half = divisor / 2;
-    const int64_t quotient = (product >= 0 ? product + half : product - half) / divisor;
-    constexpr int64_t limit = std::numeric_limits<int>::max();
-    if (quotient > limit || quotient < -limit)
-        return -1;
-    return static_cast<int>(quotient);
-}
-
 MessageKindInfo KindInfo(MessageKind kind)
 {
     const auto* entry = std::find_if(kKinds.begin(), kKinds.end(),
@@ -96,8 +76,8 @@ MessageDialogLayout LayOutMessageDialog(const MessageDialogInput& in)
     const MessageDialogMetrics m = ComputeMetrics(in.charWidth, in.charHeight);
     out.metrics = m;
 
-    const int blockWidth = in.textWidth + m.horizontalSpacing + kMessageIconSize;
-    const int blockHeight = std::max(in.textHeight, kMessageIconSize);
+    const int blockWidth = in.textWidth + m.horizontalSpacing + in.iconSize;
+    const int blockHeight = std::max(in.textHeight, in.iconSize);
 
     const DialogButtonSet defaultButton =
         FirstIn(in.buttons, {Button::OK, Button::Yes, Button::Retry});
@@ -120,8 +100,8 @@ MessageDialogLayout LayOutMessageDialog(const MessageDialogInput& in)
     out.window = {in.screenWidth / 2 - outerWidth / 2, in.screenHeight / 2 - outerHeight / 2,
                   outerWidth, outerHeight};
 
-    out.icon = {m.horizontalMargin, m.verticalMargin, kMessageIconSize, kMessageIconSize};
-    out.label = {m.horizontalMargin + kMessageIconSize + m.horizontalSpacing, m.verticalMargin,
+    out.icon = {m.horizontalMargin, m.verticalMargin, in.iconSize, in.iconSize};
+    out.label = {m.horizontalMargin + in.iconSize + m.horizontalSpacing, m.verticalMargin,
                  in.textWidth, in.textHeight};
 
     int x = (out.clientWidth - rowWidth) / 2;

@@ -4,16 +4,14 @@
 // from two bases measured in the dialog font: the average character width w
 // and the line height h. Measuring itself is left to the caller.
 #include "dialogs/message_types.h"
+#include "widgets/dpi.h"
 
 #include <span>
 #include <vector>
 
 namespace brevant {
 
-// a * b / c rounded to the nearest integer, halves away from zero, with a
-// 64-bit product; -1 when c is 0 or the result does not fit (as the platform's
-// MulDiv).
-int MulDivRounded(int a, int b, int c);
+using widgets::MulDivRounded;
 
 struct MessageKindInfo {
     const char* caption;
@@ -50,6 +48,7 @@ struct MessageDialogMetrics {
 // ones against h / 8.
 MessageDialogMetrics ComputeMetrics(int charWidth, int charHeight);
 
+// The icon's side at 96 dots per inch.
 inline constexpr int kMessageIconSize = 32;
 
 struct MessageDialogInput {
@@ -58,6 +57,7 @@ struct MessageDialogInput {
     int textWidth, textHeight;         // the text as the platform lays it out
     int frameWidth, frameHeight;       // outer size minus client size
     DialogButtonSet buttons;
+    int iconSize = kMessageIconSize;   // at the dialog's scale
 };
 
 struct PlacedButton {

@@ -122,8 +122,12 @@ public:
     void setConfigFileName(std::string name) { ConfigFileName = std::move(name); }
     bool runFromCommandLine() const { return RunFromCommandLine; }
 
+protected:
+    void OnDpiChanged() override;
+
 private:
     void CreateControls();
+    void LoadKindIcons();
     void BindEvents();
     void MenuCommand(WORD id);
 

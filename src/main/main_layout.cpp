@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "main/main.h"
+#include "resources/glyph_scale.h"
 #include "resources/resource_ids.h"
 #include "text/clock.h"
 
@@ -103,13 +104,8 @@ const IconLayout kIcons[] = {
     {&TfrmMain::Image3, IDI_MESSAGE_QUESTION},
 };
 
-int IconIdOf(widgets::Image TfrmMain::*image)
-{
-    for (const IconLayout& icon : kIcons)
-        if (icon.image == image)
-            return icon.iconId;
-    return 0;
-}
+// The kind icons are 32 pixels square at 96 dots per inch.
+constexpr int kIconSize = 32;
 
 enum MenuId : WORD { kLoadConfigFile1 = 100, kSaveConfigFile1, kExit1, kAboutBrevant1 };
 
@@ -123,12 +119,6 @@ const widgets::MenuEntry kMenu[] = {
     {widgets::MenuEntry::Popup, "&About"},
     {widgets::MenuEntry::Item, "&About Brevant...", kAboutBrevant1, "F1", VK_F1},
 };
-
-HICON LoadIconResource(int id)
-{
-    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON,
-                                         32, 32, LR_DEFAULTCOLOR | LR_SHARED));
-}
 
 }  // namespace
 
@@ -151,8 +141,8 @@ TfrmMain::TfrmMain(Application& application)
       application_(application)
 {
     CreateForm({.className = "TfrmMain", .caption = "Brevant", .clientWidth = 585,
-                .clientHeight = 379, .owner = application.Handle(),
-                .icon = LoadIconResource(IDI_BREVANT), .menu = kMenu});
+                .clientHeight = 379, .owner = application.Handle(), .iconId = IDI_BREVANT,
+                .menu = kMenu});
     AddTimer(Timer2);
     CreateControls();
     BindEvents();
@@ -181,36 +171,38 @@ void TfrmMain::CreateControls()
     const HFONT font = Font();
     for (const ControlLayout& row : kLayout) {
         const HWND parent = row.parent ? (this->*row.parent).Handle() : Handle();
+        const Bounds bounds = Scaled(row.bounds);
         const std::string_view caption = row.caption ? row.caption : "";
         std::visit(
             [&](auto member) {
                 auto& control = this->*member;
                 using Type = std::remove_reference_t<decltype(control)>;
-                if constexpr (requires { control.Create(parent, row.bounds, caption, font); })
-                    control.Create(parent, row.bounds, caption, font);
+                if constexpr (requires { control.Create(parent, bounds, caption, font); })
+                    control.Create(parent, bounds, caption, font);
                 else if constexpr (std::is_same_v<Type, widgets::Edit>)
-                    control.Create(parent, row.bounds, caption, font,
+                    control.Create(parent, bounds, caption, font,
                                    member == &TfrmMain::Memo1
                                        ? widgets::Edit::Options{.multiLine = true}
                                        : widgets::Edit::Options{.maxLength = 2});
                 else if constexpr (std::is_same_v<Type, widgets::Label>)
-                    control.Create(parent, row.bounds, caption, font,
+                    control.Create(parent, bounds, caption, font,
                                    {.autoSize = true});
                 else if constexpr (std::is_same_v<Type, widgets::Image>)
-                    control.Create(parent, row.bounds, LoadIconResource(IconIdOf(member)));
+                    control.Create(parent, bounds, nullptr);
                 else if constexpr (std::is_same_v<Type, widgets::TrackBar>)
-                    control.Create(parent, row.bounds, font,
+                    control.Create(parent, bounds, font,
                                    {.minimum = 0, .maximum = 60, .tickFrequency = 5,
                                     .lineSize = 1, .pageSize = 2});
                 else
-                    control.Create(parent, row.bounds, font);
+                    control.Create(parent, bounds, font);
                 if (row.hint)
                     Hints().Set(control.Handle(), row.hint);
             },
             row.control);
     }
+    LoadKindIcons();
     for (const GlyphLayout& glyph : kGlyphs)
-        (this->*glyph.button).SetGlyph(glyph.bitmapId);
+        (this->*glyph.button).SetGlyph(glyph.bitmapId, GlyphBitmapAt);
 
     // The initial state, set up without raising any handler.
     chkMessage.SetChecked(true);
@@ -221,6 +213,20 @@ void TfrmMain::CreateControls()
     txtTime.SetBackgroundColour(COLOR_MENU);
     SetDefaultButton(&btnOK);
     SetCancelButton(&btnCancel);
+}
+
+void TfrmMain::LoadKindIcons()
+{
+    for (const IconLayout& icon : kIcons)
+        (this->*icon.image).SetIcon(widgets::LoadIconResource(icon.iconId, Scaled(kIconSize)));
+}
+
+void TfrmMain::OnDpiChanged()
+{
+    for (const ControlLayout& row : kLayout)
+        Place(std::visit([this](auto member) { return (this->*member).Handle(); }, row.control), row.bounds,
+              Font());
+    LoadKindIcons();
 }
 
 }  // namespace brevant

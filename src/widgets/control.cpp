@@ -83,6 +83,8 @@ void Control::SetText(std::string_view text)
     RethrowPending();
 }
 
+HFONT Control::Font() const { return reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)); }
+
 bool Control::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 
 void Control::SetEnabled(bool enabled)

@@ -2,6 +2,8 @@
 // Thin wrapper over one standard Win32 control. The control's window belongs
 // to its parent and dies with it; the wrapper only refers to it. Notifications
 // the parent receives are routed back to the wrapper (see Window).
+#include "widgets/dpi.h"
+
 #include <windows.h>
 
 #include <optional>
@@ -9,10 +11,6 @@
 #include <string_view>
 
 namespace brevant::widgets {
-
-struct Bounds {
-    int left, top, width, height;
-};
 
 class Control {
 public:
@@ -28,6 +26,9 @@ public:
     // Setting the text a control already has changes nothing and raises nothing.
     void SetText(std::string_view text);
 
+    // The font the control draws with.
+    HFONT Font() const;
+
     bool Enabled() const;
     void SetEnabled(bool enabled);
     bool Visible() const;
@@ -35,6 +36,10 @@ public:
     bool Focused() const;
     Bounds GetBounds() const;  // relative to the parent's client area
     void SetBounds(const Bounds& bounds);
+
+    // The form has placed the control anew, with a font of the form's new
+    // scale: a control with sizes or pictures of its own follows.
+    virtual void OnScaleChanged() {}
 
     // Notifications routed from the parent; nullopt leaves them to the default.
     virtual std::optional<LRESULT> OnCommand(WORD /*code*/) { return std::nullopt; }

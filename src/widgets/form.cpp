@@ -3,9 +3,11 @@
 #include "widgets/app_cursor.h"
 #include "widgets/callback_boundary.h"
 #include "widgets/check_box.h"
+#include "widgets/label.h"
 #include "widgets/mnemonic.h"
 #include "widgets/push_button.h"
 #include "widgets/radio_button.h"
+#include "widgets/screen_dpi.h"
 
 namespace brevant::widgets {
 
@@ -21,6 +23,9 @@ bool ForEachDescendant(HWND parent, Visit&& visit)
     }
     return false;
 }
+
+// WM_GETDPISCALEDSIZE, which platforms from Windows 10 version 1703 on send.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 bool KeyHeld(int key) { return GetKeyState(key) < 0; }
 bool ModifierHeld() { return KeyHeld(VK_SHIFT) || KeyHeld(VK_CONTROL) || KeyHeld(VK_MENU); }
@@ -44,24 +49,67 @@ bool WantsEnter(HWND focus)
 
 void Form::CreateForm(const Params& params)
 {
-    // "MS Sans Serif" 8 point at 96 dots per inch.
-    font_ = CreatePixelFont("MS Sans Serif", 11);
+    designClient_ = {params.clientWidth, params.clientHeight};
+    style_ = params.style;
+    exStyle_ = params.exStyle;
+    iconId_ = params.iconId;
+    SetLayoutDpi(DpiOfWindow(params.owner));
+    LoadScale(LayoutDpi());
     if (!params.menu.empty())
         menuBar_ = BuildMenuBar(params.menu);
     // Created at its final size with its menu: every later move or resize of a
     // top-level window costs the start a round of monitor queries.
-    RECT frame{0, 0, params.clientWidth, params.clientHeight};
-    AdjustWindowRectEx(&frame, params.style, menuBar_.menu != nullptr, params.exStyle);
+    const SIZE outer = OuterSizeAt(LayoutDpi());
     CreateWindowOf({.name = params.className, .cursor = params.cursor},
                    {.exStyle = params.exStyle, .style = params.style, .caption = params.caption,
-                    .x = 0, .y = 0, .width = frame.right - frame.left, .height = frame.bottom - frame.top,
+                    .x = 0, .y = 0, .width = outer.cx, .height = outer.cy,
                     .parent = params.owner, .menuOrId = menuBar_.menu.get()});
     // The window owns the menu from here on and destroys it with itself.
     menuBar_.menu.release();
-    if (params.icon)
-        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(params.icon));
+    if (icon_)
+        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     hints_.Attach(Handle());
+}
+
+void Form::LoadScale(Dpi dpi)
+{
+    // "MS Sans Serif" 8 point: 11 pixels at 96 dots per inch.
+    font_ = CreatePixelFont("MS Sans Serif", dpi.Scale(11));
+    if (iconId_)
+        icon_ = LoadIconResource(iconId_, dpi.Scale(32));
+}
+
+SIZE Form::OuterSizeAt(Dpi dpi) const
+{
+    const bool hasMenu = menuBar_.menu != nullptr || (Handle() && GetMenu(Handle()));
+    return OuterSize({dpi.Scale(designClient_.cx), dpi.Scale(designClient_.cy)}, style_, hasMenu, exStyle_,
+                     dpi);
+}
+
+void Form::ChangeDpi(Dpi dpi, const RECT& suggested)
+{
+    SetLayoutDpi(dpi);
+    // The old font and icon stay alive until every control has let go of them.
+    FontHandle oldFont = std::move(font_);
+    IconHandle oldIcon = std::move(icon_);
+    LoadScale(dpi);
+    if (icon_)
+        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    OnDpiChanged();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void Form::Place(HWND control, const Bounds& design, HFONT font)
+{
+    const Bounds b = Scaled(design);
+    SetWindowPos(control, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (Control* wrapper = Control::FromHandle(control))
+        wrapper->OnScaleChanged();
 }
 
 void Form::AddTimer(Timer& timer)
@@ -224,6 +272,14 @@ std::optional<LRESULT> Form::HandleMessage(UINT message, WPARAM wParam, LPARAM l
         if (!wParam)
             hints_.Pop();
         break;
+    case WM_DPICHANGED:
+        ChangeDpi(Dpi(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case kGetDpiScaledSize:
+        // The size the form will have at the new scale, so the platform's
+        // suggestion for WM_DPICHANGED fits it exactly.
+        *reinterpret_cast<SIZE*>(lParam) = OuterSizeAt(Dpi(static_cast<int>(wParam)));
+        return TRUE;
     case WM_WININICHANGE:
         if (onSettingChange)
             onSettingChange();

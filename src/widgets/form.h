@@ -28,12 +28,16 @@ public:
         DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
         DWORD exStyle = WS_EX_CONTROLPARENT;
         HWND owner = nullptr;
-        HICON icon = nullptr;
+        int iconId = 0;  // the window's icon among the program's resources; none when 0
         HCURSOR cursor = nullptr;
         std::span<const MenuEntry> menu = {};  // none when empty
     };
 
+    // The form's font, at the form's scale.
     HFONT Font() const { return font_.get(); }
+    // A place or size of the stored layout (96 dots per inch), at the form's scale.
+    Bounds Scaled(const Bounds& design) const { return LayoutDpi().Scale(design); }
+    int Scaled(int design) const { return LayoutDpi().Scale(design); }
     ToolTips& Hints() { return hints_; }
 
     void SetDefaultButton(PushButton* button);
@@ -54,17 +58,33 @@ public:
     std::function<void()> onMouseMove;       // over the form's own surface
 
 protected:
+    // Creates the window at the scale of the monitor its owner stands on (the
+    // system's without an owner); the client size is given at 96 dots per inch.
     void CreateForm(const Params& params);
     void AddTimer(Timer& timer);
+
+    // Called when the form has moved to a monitor of another scale: the
+    // derived form places its controls from its stored layout again.
+    virtual void OnDpiChanged() {}
+    // Puts a control of the stored layout at its place at the form's scale,
+    // with the font given.
+    void Place(HWND control, const Bounds& design, HFONT font);
 
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void LoadScale(Dpi dpi);
+    SIZE OuterSizeAt(Dpi dpi) const;
+    void ChangeDpi(Dpi dpi, const RECT& suggested);
     void UpdateDefaultFrames();
     bool PressAccelerator(char typed);
     bool FocusNextTabStop(bool backwards);
 
+    SIZE designClient_{};
+    DWORD style_ = 0, exStyle_ = 0;
+    int iconId_ = 0;
     FontHandle font_;
+    IconHandle icon_;
     ToolTips hints_;
     MenuBar menuBar_;
     std::vector<Timer*> timers_;

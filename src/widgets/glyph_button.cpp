@@ -1,35 +1,41 @@
 #include "widgets/glyph_button.h"
 
 #include "widgets/callback_boundary.h"
+#include "widgets/window.h"
 
-#include <utility>
 
 namespace brevant::widgets {
 
 namespace {
+// Between the glyph and the caption, and from the frame to the focus
+// rectangle, at 96 dots per inch.
 constexpr int kGlyphSpacing = 4;
+constexpr int kFocusInset = 3;
 }
 
 void GlyphButton::Create(HWND parent, const Bounds& bounds, std::string_view caption, HFONT font)
 {
-    font_ = font;
     CreateControl(parent, {.className = "BUTTON", .style = BS_OWNERDRAW | BS_NOTIFY | WS_TABSTOP,
                            .text = caption, .bounds = bounds},
                   font);
 }
 
-void GlyphButton::SetGlyph(int bitmapId)
+void GlyphButton::SetGlyph(int glyphId, BitmapAtScale bitmapAt)
 {
     // Loaded when the button is first drawn: a window that is never drawn,
     // as in a command-line run, never loads it.
-    bitmapId_ = bitmapId;
+    glyphId_ = glyphId;
+    bitmapAt_ = bitmapAt;
+    loadedAt_.reset();
     glyphs_.reset();
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void GlyphButton::LoadGlyphs()
+void GlyphButton::LoadGlyphs(Dpi dpi)
 {
-    const int bitmapId = std::exchange(bitmapId_, 0);
+    loadedAt_ = dpi;
+    glyphs_.reset();
+    const int bitmapId = bitmapAt_(glyphId_, dpi);
     BitmapHandle strip(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
                                                        MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0,
                                                        0, LR_CREATEDIBSECTION)));
@@ -58,13 +64,13 @@ void GlyphButton::SetDefaultFrame(bool framed)
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void GlyphButton::DrawGlyphAndCaption(HDC dc, RECT area, bool enabled)
+void GlyphButton::DrawGlyphAndCaption(HDC dc, RECT area, bool enabled, Dpi dpi)
 {
     const std::string caption = Text();
     RECT textSize{0, 0, 0, 0};
-    HGDIOBJ oldFont = SelectObject(dc, font_);
+    HGDIOBJ oldFont = SelectObject(dc, Font());
     DrawTextA(dc, caption.c_str(), -1, &textSize, DT_SINGLELINE | DT_CALCRECT);
-    const int glyphWidth = glyphs_ ? glyphSize_.cx + kGlyphSpacing : 0;
+    const int glyphWidth = glyphs_ ? glyphSize_.cx + dpi.Scale(kGlyphSpacing) : 0;
     const int blockWidth = glyphWidth + textSize.right;
     int left = area.left + (area.right - area.left - blockWidth) / 2;
     const int middle = (area.top + area.bottom) / 2;
@@ -97,8 +103,9 @@ void GlyphButton::DrawGlyphAndCaption(HDC dc, RECT area, bool enabled)
 
 std::optional<LRESULT> GlyphButton::OnDrawItem(DRAWITEMSTRUCT& item)
 {
-    if (bitmapId_)
-        LoadGlyphs();
+    const Dpi dpi = Window::LayoutDpiOf(Handle());
+    if (glyphId_ && loadedAt_ != dpi)
+        LoadGlyphs(dpi);
     HDC dc = item.hDC;
     RECT frame = item.rcItem;
     const bool pushed = item.itemState & ODS_SELECTED;
@@ -110,10 +117,10 @@ std::optional<LRESULT> GlyphButton::OnDrawItem(DRAWITEMSTRUCT& item)
     RECT content = frame;
     if (pushed)
         OffsetRect(&content, 1, 1);
-    DrawGlyphAndCaption(dc, content, !(item.itemState & ODS_DISABLED));
+    DrawGlyphAndCaption(dc, content, !(item.itemState & ODS_DISABLED), dpi);
     if (item.itemState & ODS_FOCUS) {
         RECT focus = frame;
-        InflateRect(&focus, -3, -3);
+        InflateRect(&focus, -dpi.Scale(kFocusInset), -dpi.Scale(kFocusInset));
         DrawFocusRect(dc, &focus);
     }
     return TRUE;

@@ -24,6 +24,11 @@ std::optional<LRESULT> GroupBox::HandleMessage(UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(font_);
+    case WM_SETFONT:
+        font_ = reinterpret_cast<HFONT>(wParam);
+        if (LOWORD(lParam))
+            InvalidateRect(Handle(), nullptr, TRUE);
+        return 0;
     }
     return Window::HandleMessage(message, wParam, lParam);
 }
@@ -43,11 +48,13 @@ void GroupBox::Paint()
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
     if (!caption.empty()) {
         // The caption interrupts the top line, with a little space on each side.
-        RECT label{8, 0, 8 + text.cx + 4, text.cy};
+        const Dpi dpi = LayoutDpi();
+        const int indent = dpi.Scale(8), space = dpi.Scale(2);
+        RECT label{indent, 0, indent + text.cx + 2 * space, text.cy};
         FillRect(dc, &label, GetSysColorBrush(COLOR_BTNFACE));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        TextOutA(dc, 10, 0, caption.c_str(), static_cast<int>(caption.size()));
+        TextOutA(dc, indent + space, 0, caption.c_str(), static_cast<int>(caption.size()));
     }
     SelectObject(dc, oldFont);
     EndPaint(Handle(), &ps);

@@ -26,5 +26,6 @@ using FontHandle = UniqueHandle<HFONT, DeleteGdiObject>;
 using BitmapHandle = UniqueHandle<HBITMAP, DeleteGdiObject>;
 using AcceleratorHandle = UniqueHandle<HACCEL, DestroyAcceleratorTable>;
 using MenuHandle = UniqueHandle<HMENU, DestroyMenu>;
+using IconHandle = UniqueHandle<HICON, DestroyIcon>;
 
 }  // namespace brevant::widgets

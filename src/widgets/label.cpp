@@ -7,7 +7,6 @@ namespace brevant::widgets {
 void Label::Create(HWND parent, const Bounds& bounds, std::string_view text, HFONT font,
                    const Options& options)
 {
-    font_ = font;
     autoSize_ = options.autoSize;
     DWORD style = autoSize_ ? SS_LEFTNOWORDWRAP : SS_LEFT;
     if (options.notify)
@@ -30,12 +29,19 @@ void Label::SetText(std::string_view text)
 void Label::FitToText()
 {
     // The height of a line even when the text is empty.
-    const SIZE line = MeasureText(font_, "Ag");
-    const SIZE size = MeasureText(font_, Text());
+    const HFONT font = Font();
+    const SIZE line = MeasureText(font, "Ag");
+    const SIZE size = MeasureText(font, Text());
     Bounds b = GetBounds();
     b.width = size.cx;
     b.height = line.cy;
     SetBounds(b);
+}
+
+void Label::OnScaleChanged()
+{
+    if (autoSize_)
+        FitToText();
 }
 
 void Label::SetTextColour(COLORREF colour)
@@ -73,7 +79,26 @@ void Image::Create(HWND parent, const Bounds& bounds, HICON icon)
     CreateControl(parent, {.className = "STATIC", .style = SS_ICON | SS_REALSIZEIMAGE | SS_NOTIFY,
                            .bounds = bounds},
                   nullptr);
-    SendMessageA(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    SetIcon(icon);
+}
+
+void Image::SetIcon(HICON shared)
+{
+    SendMessageA(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(shared), 0);
+    own_.reset();
+}
+
+void Image::SetIcon(IconHandle own)
+{
+    // The control lets go of the old icon before it is destroyed.
+    SendMessageA(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(own.get()), 0);
+    own_ = std::move(own);
+}
+
+IconHandle LoadIconResource(int id, int size)
+{
+    return IconHandle(static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
 HICON Image::Icon() const

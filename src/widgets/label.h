@@ -1,5 +1,6 @@
 #pragma once
 #include "widgets/control.h"
+#include "widgets/handles.h"
 
 #include <functional>
 
@@ -23,6 +24,7 @@ public:
     std::function<void()> onClick;
     std::function<void()> onMouseMove;
 
+    void OnScaleChanged() override;
     std::optional<LRESULT> OnCommand(WORD code) override;
     std::optional<LRESULT> OnColor(HDC dc) override;
 
@@ -31,16 +33,24 @@ protected:
 
 private:
     void FitToText();
-    HFONT font_ = nullptr;
     bool autoSize_ = false;
     std::optional<COLORREF> textColour_;
 };
 
-// A picture control showing an icon at its natural size.
+// A picture control showing an icon at its natural size: one the platform
+// shares, or one of its own.
 class Image : public Control {
 public:
     void Create(HWND parent, const Bounds& bounds, HICON icon);
+    void SetIcon(HICON shared);
+    void SetIcon(IconHandle own);
     HICON Icon() const;
+
+private:
+    IconHandle own_;
 };
+
+// An icon of the program's resources, in the size given.
+IconHandle LoadIconResource(int id, int size);
 
 }  // namespace brevant::widgets

@@ -20,4 +20,13 @@ Function SystemFunction(const char* dll, const char* name)
     return function;
 }
 
+// A function that only newer versions of an already loaded system DLL have
+// (user32's DPI functions): nullptr where the platform lacks it.
+template <typename Function>
+Function NewerSystemFunction(const char* loadedDll, const char* name)
+{
+    HMODULE module = GetModuleHandleA(loadedDll);
+    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
+
 }  // namespace brevant::widgets

@@ -3,6 +3,7 @@
 #include "widgets/callback_boundary.h"
 #include "widgets/control.h"
 #include "widgets/handle_map.h"
+#include "widgets/screen_dpi.h"
 
 #include <set>
 #include <stdexcept>
@@ -54,6 +55,15 @@ Window* Window::FromHandle(HWND hwnd)
 }
 
 bool Window::PreTranslateMessage(MSG&) { return false; }
+
+Dpi Window::LayoutDpi() const { return LayoutDpiOf(hwnd_); }
+
+Dpi Window::LayoutDpiOf(HWND window)
+{
+    const HWND root = GetAncestor(window, GA_ROOT);
+    const Window* topLevel = FromHandle(root);
+    return topLevel ? topLevel->dpi_ : DpiOfWindow(root);
+}
 
 std::string Window::Caption() const
 {

@@ -3,6 +3,8 @@
 // dialog): one window procedure that finds the object and dispatches into its
 // HandleMessage at a callback boundary. Notifications of standard controls
 // (commands, scroll, colours, owner drawing) are routed to their Control object.
+#include "widgets/dpi.h"
+
 #include <windows.h>
 
 #include <optional>
@@ -22,6 +24,13 @@ public:
 
     std::string Caption() const;
     void SetCaption(const std::string& caption);
+
+    // The scale the window is laid out at; a child window's is its top-level
+    // window's.
+    Dpi LayoutDpi() const;
+    // The scale of the program's top-level window that holds this window or
+    // control; the platform's for a window that is not the program's.
+    static Dpi LayoutDpiOf(HWND window);
 
     // Keyboard handling (and tool tips) of a form, before a keyboard or mouse
     // message is translated and dispatched; true when it has been dealt with.
@@ -46,6 +55,9 @@ protected:
     // Registers the class on first use and creates the window; throws on failure.
     void CreateWindowOf(const ClassParams& windowClass, const CreateParams& params);
 
+    // A top-level window keeps the scale it has laid itself out at.
+    void SetLayoutDpi(Dpi dpi) { dpi_ = dpi; }
+
     // Override to handle messages; unknown ones go to Window::HandleMessage,
     // which routes control notifications and leaves the rest to the default.
     virtual std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -53,6 +65,7 @@ protected:
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
+    Dpi dpi_;
 };
 
 }  // namespace brevant::widgets
