@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <ostream>
@@ -98,8 +100,9 @@ bool IsColourful(Rgb colour) {
     return colour != kOlive && !(colour.red == colour.green && colour.green == colour.blue);
 }
 
-// The header of the image that an icon or cursor group offers for a size.
-const BITMAPINFOHEADER* GroupImageHeader(HMODULE module, int id, bool icon, int size) {
+// The image that an icon or cursor group offers for a size: a BITMAPINFOHEADER
+// and what follows, or a PNG file.
+const BYTE* GroupImage(HMODULE module, int id, bool icon, int size) {
     HRSRC group =
         FindResourceA(module, MAKEINTRESOURCEA(id), icon ? RT_GROUP_ICON : RT_GROUP_CURSOR);
     if (group == nullptr) return nullptr;
@@ -110,7 +113,21 @@ const BITMAPINFOHEADER* GroupImageHeader(HMODULE module, int id, bool icon, int 
     if (image == nullptr) return nullptr;
     auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(module, image)));
     // A cursor image starts with its hotspot, two 16-bit values.
-    return reinterpret_cast<const BITMAPINFOHEADER*>(icon ? bytes : bytes + 4);
+    return icon ? bytes : bytes + 4;
+}
+
+// The sizes an icon group lists, smallest first.
+std::vector<int> GroupIconSizes(HMODULE module, int id) {
+    HRSRC group = FindResourceA(module, MAKEINTRESOURCEA(id), RT_GROUP_ICON);
+    if (group == nullptr) return {};
+    auto* directory = static_cast<const BYTE*>(LockResource(LoadResource(module, group)));
+    std::vector<int> sizes;
+    // A 6-byte header ending in the count, then 14 bytes an image; width 0 means 256.
+    for (int i = 0; i < (directory[4] | directory[5] << 8); ++i) {
+        sizes.push_back(directory[6 + 14 * i] == 0 ? 256 : directory[6 + 14 * i]);
+    }
+    std::ranges::sort(sizes);
+    return sizes;
 }
 
 class ShippedResources : public testing::Test {
@@ -134,49 +151,69 @@ private:
 struct GlyphCase {
     int id;
     const char* name;
-    int width, height;
+    int side;    // of one square image at 100 %
+    int images;  // 2 with a greyed image
 };
 
 constexpr GlyphCase kGlyphs[] = {
-    {IDB_GLYPH_OK, "OK", 36, 18},
-    {IDB_GLYPH_CANCEL, "Cancel", 36, 18},
-    {IDB_GLYPH_HELP, "Help", 36, 18},
-    {IDB_GLYPH_PREVIEW, "Preview", 20, 20},
-    {IDB_GLYPH_SAVE, "Save", 40, 20},
-    {IDB_GLYPH_LOAD, "Load", 14, 14},
+    {IDB_GLYPH_OK, "OK", 18, 2},
+    {IDB_GLYPH_CANCEL, "Cancel", 18, 2},
+    {IDB_GLYPH_HELP, "Help", 18, 2},
+    {IDB_GLYPH_PREVIEW, "Preview", 20, 1},
+    {IDB_GLYPH_SAVE, "Save", 20, 2},
+    {IDB_GLYPH_LOAD, "Load", 14, 1},
 };
 
-TEST_F(ShippedResources, GlyphsAre16ColourBitmapsWithAnOliveLowerLeftPixel) {
-    for (const GlyphCase& glyph : kGlyphs) {
-        SCOPED_TRACE(glyph.name);
-        OwnedBitmap bitmap = LoadGlyph(glyph.id);
-        ASSERT_NE(bitmap, nullptr);
-        DIBSECTION section{};
-        ASSERT_EQ(GetObjectA(bitmap.get(), sizeof section, &section), int{sizeof section});
-        EXPECT_EQ(section.dsBmih.biWidth, glyph.width);
-        EXPECT_EQ(section.dsBmih.biHeight, glyph.height);
-        EXPECT_EQ(section.dsBmih.biBitCount, 4);
+constexpr int kGlyphDpis[] = {BREVANT_GLYPH_DPIS};
 
-        Pixels pixels(bitmap.get());
-        ASSERT_EQ(pixels.LinesRead(), glyph.height);
-        EXPECT_EQ(pixels.At(0, glyph.height - 1), kOlive);
+// Calls check(glyph, bitmap id, side of its images) for each glyph at each display scale step.
+template <typename Check>
+void ForEachGlyphStep(Check check) {
+    for (const GlyphCase& glyph : kGlyphs) {
+        for (int step = 0; step < static_cast<int>(std::size(kGlyphDpis)); ++step) {
+            const int dpi = kGlyphDpis[step];
+            SCOPED_TRACE(std::string(glyph.name) + " at " + std::to_string(dpi) + " dpi");
+            check(glyph, glyph.id + IDB_GLYPH_SCALE_STEP * step, MulDiv(glyph.side, dpi, 96));
+        }
     }
 }
 
-// A strip holds the normal image, then the greyed one for the disabled state.
-TEST_F(ShippedResources, GlyphStripsHoldAColouredThenAGreyedImage) {
-    for (const GlyphCase& glyph : kGlyphs) {
-        SCOPED_TRACE(glyph.name);
-        OwnedBitmap bitmap = LoadGlyph(glyph.id);
+TEST_F(ShippedResources, GlyphsAre16ColourBitmapsWithAnOliveLowerLeftPixel) {
+    ForEachGlyphStep([&](const GlyphCase& glyph, int id, int side) {
+        OwnedBitmap bitmap = LoadGlyph(id);
         ASSERT_NE(bitmap, nullptr);
+        DIBSECTION section{};
+        ASSERT_EQ(GetObjectA(bitmap.get(), sizeof section, &section), int{sizeof section});
+        EXPECT_EQ(section.dsBmih.biWidth, glyph.images * side);
+        EXPECT_EQ(section.dsBmih.biHeight, side);
+        EXPECT_EQ(section.dsBmih.biBitCount, 4);
+
         Pixels pixels(bitmap.get());
-        ASSERT_EQ(pixels.LinesRead(), glyph.height);
-        const int size = glyph.height;
-        const bool hasGreyedImage = glyph.width == 2 * size;
-        bool normalHasColour = false, greyedHasShape = false, greyedIsGrey = true;
+        ASSERT_EQ(pixels.LinesRead(), side);
+        EXPECT_EQ(pixels.At(0, side - 1), kOlive);
+    });
+}
+
+// A strip holds the normal image, then the greyed one for the disabled state.
+// Larger steps are drawn with hard edges: no colour that the 100 % image lacks.
+TEST_F(ShippedResources, GlyphStripsHoldAColouredThenAGreyedImage) {
+    ForEachGlyphStep([&](const GlyphCase& glyph, int id, int size) {
+        OwnedBitmap bitmap = LoadGlyph(id), unscaled = LoadGlyph(glyph.id);
+        ASSERT_TRUE(bitmap && unscaled);
+        Pixels pixels(bitmap.get()), unscaledPixels(unscaled.get());
+        ASSERT_EQ(pixels.LinesRead(), size);
+        std::vector<Rgb> unscaledColours;
+        for (int y = 0; y < glyph.side; ++y) {
+            for (int x = 0; x < glyph.side; ++x) unscaledColours.push_back(unscaledPixels.At(x, y));
+        }
+        const bool hasGreyedImage = glyph.images == 2;
+        bool normalHasColour = false, normalKeepsColours = true;
+        bool greyedHasShape = false, greyedIsGrey = true;
         for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x) {
                 normalHasColour = normalHasColour || IsColourful(pixels.At(x, y));
+                normalKeepsColours = normalKeepsColours && std::ranges::find(unscaledColours,
+                                                              pixels.At(x, y)) != unscaledColours.end();
                 if (hasGreyedImage) {
                     Rgb greyed = pixels.At(size + x, y);
                     greyedIsGrey = greyedIsGrey && IsGreyedColour(greyed);
@@ -185,11 +222,12 @@ TEST_F(ShippedResources, GlyphStripsHoldAColouredThenAGreyedImage) {
             }
         }
         EXPECT_TRUE(normalHasColour);
+        EXPECT_TRUE(normalKeepsColours);
         if (hasGreyedImage) {
             EXPECT_TRUE(greyedIsGrey);
             EXPECT_TRUE(greyedHasShape);
         }
-    }
+    });
 }
 
 struct IconCase {
@@ -198,20 +236,32 @@ struct IconCase {
     std::vector<int> sizes;
 };
 
+// The sizes the shell and the windows ask for at the usual display scales.
+const std::vector<int> kMessageIconSizes{16, 20, 24, 32, 40, 48, 56, 64, 80, 96};
+const std::vector<int> kProgramIconSizes{16, 20, 24, 32, 40, 48, 64, 96, 128, 256};
+// Images this large are PNG files, which keeps the exe small.
+constexpr int kPngIconSize = 256;
+
 const IconCase kIcons[] = {
-    {IDI_MESSAGE_ERROR, "error", {32}},
-    {IDI_MESSAGE_WARNING, "warning", {32}},
-    {IDI_MESSAGE_INFORMATION, "information", {32}},
-    {IDI_MESSAGE_QUESTION, "question", {32}},
-    {IDI_BREVANT, "program", {32, 16}},
+    {IDI_MESSAGE_ERROR, "error", kMessageIconSizes},
+    {IDI_MESSAGE_WARNING, "warning", kMessageIconSizes},
+    {IDI_MESSAGE_INFORMATION, "information", kMessageIconSizes},
+    {IDI_MESSAGE_QUESTION, "question", kMessageIconSizes},
+    {IDI_BREVANT, "program", kProgramIconSizes},
 };
 
 TEST_F(ShippedResources, IconsOffer16ColourImagesOfEachSize) {
     for (const IconCase& icon : kIcons) {
+        EXPECT_EQ(GroupIconSizes(Module(), icon.id), icon.sizes) << icon.name;
         for (int size : icon.sizes) {
             SCOPED_TRACE(std::string(icon.name) + " " + std::to_string(size));
-            const BITMAPINFOHEADER* header = GroupImageHeader(Module(), icon.id, true, size);
-            ASSERT_NE(header, nullptr);
+            const BYTE* image = GroupImage(Module(), icon.id, true, size);
+            ASSERT_NE(image, nullptr);
+            if (size >= kPngIconSize) {
+                EXPECT_EQ(std::memcmp(image, "\x89PNG", 4), 0);
+                continue;
+            }
+            auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(image);
             EXPECT_EQ(header->biWidth, size);
             EXPECT_EQ(header->biHeight, 2 * size);  // picture and mask
             EXPECT_EQ(header->biBitCount, 4);
@@ -244,7 +294,8 @@ TEST_F(ShippedResources, IconsLoadWithATransparencyMask) {
 }
 
 TEST_F(ShippedResources, HandPointerIsAMonochromeCursorWithItsHotspotAtTheFingertip) {
-    const BITMAPINFOHEADER* header = GroupImageHeader(Module(), IDC_HAND_POINTER, false, 32);
+    auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(
+        GroupImage(Module(), IDC_HAND_POINTER, false, 32));
     ASSERT_NE(header, nullptr);
     EXPECT_EQ(header->biWidth, 32);
     EXPECT_EQ(header->biHeight, 64);
