@@ -41,12 +41,6 @@
 #define IDB_GLYPH_SAVE 205     // 40x20: blue floppy disk, greyed
 #define IDB_GLYPH_LOAD 206     // 14x14: yellow open folder
 
-// Each glyph is also drawn for larger display scales, in these steps of dots
-// per inch; the bitmap for step s (0 is 96) has the glyph's id plus
-// IDB_GLYPH_SCALE_STEP * s.
-#define BREVANT_GLYPH_DPIS 96, 120, 144, 168, 192, 240, 288
-#define IDB_GLYPH_SCALE_STEP 1000
-
 // Pointing hand over links, 32x32 monochrome, hotspot at the fingertip.
 #define IDC_HAND_POINTER 301
 
