@@ -29,7 +29,7 @@ static const struct Expected kExpected[] = {
 /* Widths may differ by this much between builds of the same font. */
 enum { kTolerance = 2 };
 
-static LOGFONTA FontOf(const struct Expected *expected)
+static LOGFONTA FontOf(const struct Expected *expected, HDC dc)
 {
     LOGFONTA font;
     memset(&font, 0, sizeof font);
@@ -38,6 +38,8 @@ static LOGFONTA FontOf(const struct Expected *expected)
         memset(&metrics, 0, sizeof metrics);
         metrics.cbSize = sizeof metrics;
         SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        /* Given at the prefix's display scale; measured at 96 dots per inch. */
+        metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, 96, GetDeviceCaps(dc, LOGPIXELSY));
         return metrics.lfMessageFont;
     }
     font.lfHeight = -expected->pixelHeight;
@@ -52,7 +54,7 @@ int main(void)
     HDC dc = GetDC(NULL);
     for (size_t i = 0; i < sizeof kExpected / sizeof kExpected[0]; ++i) {
         const struct Expected *expected = &kExpected[i];
-        LOGFONTA logical = FontOf(expected);
+        LOGFONTA logical = FontOf(expected, dc);
         HFONT font = CreateFontIndirectA(&logical);
         HGDIOBJ previous = SelectObject(dc, font);
         char drawnWith[LF_FACESIZE] = "";

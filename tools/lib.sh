@@ -12,6 +12,8 @@ BREVANT_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev
   # X libraries Wine loads when present (also recommended, not required):
   # rendered text, monitors and their scale, cursors, input.
   libxrender1 libxrandr2 libxinerama1 libxcursor1 libxi6 libxfixes3 libxcomposite1 libxxf86vm1)
+# Display scales (dots per inch) some tests run at besides 96 (tests/wine/CMakeLists.txt).
+BREVANT_TEST_DPIS=(144 192)
 # Regional settings the tests run the program under.
 BREVANT_LOCALES=(en_US.UTF-8 en_GB.UTF-8 de_DE.UTF-8 fi_FI.UTF-8 ko_KR.UTF-8)
 
@@ -64,21 +66,32 @@ stop_xvfb() {
   BREVANT_XVFB_PID=
 }
 
-# Creates the private prefix once, and keeps one wineserver alive for the run.
+# Creates the private prefix of a display scale (dots per inch), unless it is there.
+create_wine_prefix() {
+  local -x WINEPREFIX
+  WINEPREFIX="$(wine_prefix_for "$1")"
+  [ -f "$WINEPREFIX/system.reg" ] && return 0
+  mkdir -p "$WINEPREFIX"
+  wineboot -i
+  # Without a window manager Wine would wait for one on every hide or destroy.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+  # Wine reads the scale when a program starts.
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f
+  wineserver -w
+}
+
+# Makes the prefix of a display scale (default: $BREVANT_DPI, else 96 dots
+# per inch) ready, and keeps one wineserver alive for it for the run.
 prepare_wine() {
-  local log="$BREVANT_BUILD/wine-prepare.log"
+  local dpi=${1:-${BREVANT_DPI:-96}}
+  local -x WINEPREFIX
+  WINEPREFIX="$(wine_prefix_for "$dpi")"
+  local log="$BREVANT_BUILD/wine-prepare-$dpi.log"
   mkdir -p "$BREVANT_BUILD"
-  : >"$log"
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    mkdir -p "$WINEPREFIX"
-    wineboot -i >>"$log" 2>&1
-    # Without a window manager Wine would wait for one on every hide or destroy.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$log" 2>&1
-    wineserver -w
-  fi
+  create_wine_prefix "$dpi" >"$log" 2>&1
   # A wineserver already running for the prefix (another run of the tools) is
   # shared and left to the run that started it.
-  if wineserver -p 2>>"$log"; then BREVANT_WINESERVER_STARTED=1; else BREVANT_WINESERVER_STARTED=; fi
+  if wineserver -p 2>>"$log"; then BREVANT_WINESERVERS_STARTED+=("$WINEPREFIX"); fi
   # The first program started brings up Wine's own background processes, which
   # live as long as the wineserver. Start them here, detached from any pipe a
   # test runner would otherwise wait on for ever.
@@ -93,9 +106,13 @@ prepare_wine() {
 }
 
 stop_wine() {
-  if [ -n "${BREVANT_WINESERVER_STARTED:-}" ]; then wineserver -k 2>/dev/null || true; fi
-  BREVANT_WINESERVER_STARTED=
+  local prefix
+  for prefix in "${BREVANT_WINESERVERS_STARTED[@]}"; do
+    WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+  done
+  BREVANT_WINESERVERS_STARTED=()
 }
+BREVANT_WINESERVERS_STARTED=()
 
 # Checks that Wine draws the windows' faces with the fonts the tests and
 # pictures were measured with (tools/font-check.c). Prints one line naming what

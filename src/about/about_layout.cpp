@@ -73,10 +73,9 @@ TfrmAbout::~TfrmAbout()
 
 void TfrmAbout::CreateFonts()
 {
-    // "MS Sans Serif" bold 24 pixels, and the window font underlined, at 96
-    // dots per inch.
-    titleFont_ = widgets::CreatePixelFont("MS Sans Serif", Scaled(24), true);
-    linkFont_ = widgets::CreatePixelFont("MS Sans Serif", Scaled(11), false, true);
+    // "MS Sans Serif" bold 18 points, and the window font underlined.
+    titleFont_ = widgets::CreatePointFont("MS Sans Serif", 18, LayoutDpi(), true);
+    linkFont_ = widgets::CreatePointFont("MS Sans Serif", 8, LayoutDpi(), false, true);
 }
 
 HFONT TfrmAbout::FontOf(Look look) const

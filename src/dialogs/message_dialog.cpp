@@ -49,8 +49,8 @@ widgets::FontHandle CreateDialogFont(widgets::Dpi dpi)
         font.lfHeight = widgets::MulDivRounded(font.lfHeight, dpi.Value(), widgets::DpiOfWindow(nullptr).Value());
         return widgets::FontHandle(CreateFontIndirectA(&font));
     }
-    // The default window font: "MS Sans Serif" 8 point at 96 dots per inch.
-    return widgets::CreatePixelFont("MS Sans Serif", dpi.Scale(11));
+    // The default window font.
+    return widgets::CreatePointFont("MS Sans Serif", 8, dpi);
 }
 
 using LoadIconWithScaleDownFunction = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);

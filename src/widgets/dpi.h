@@ -32,6 +32,10 @@ public:
     // The edges are scaled, not the sizes: two boxes that stand apart at 96
     // dots per inch never touch at a larger scale.
     Bounds Scale(const Bounds& design) const;
+    // The height in pixels of a font of that many points. Fonts are given in
+    // points, as the platform's own are, so a text keeps its proportions:
+    // 8 points are 11 pixels at 100 %, 13 at 125 % and 16 at 150 %.
+    int PointsToPixels(int points) const { return MulDivRounded(points, value_, 72); }
 
     friend bool operator==(Dpi, Dpi) = default;
 

@@ -4,10 +4,11 @@
 
 namespace brevant::widgets {
 
-FontHandle CreatePixelFont(const char* face, int pixelHeight, bool bold, bool underline)
+FontHandle CreatePointFont(const char* face, int points, Dpi dpi, bool bold, bool underline)
 {
     LOGFONTA lf{};
-    lf.lfHeight = -pixelHeight;
+    // The cell height, without the leading: a negative LOGFONT height.
+    lf.lfHeight = -dpi.PointsToPixels(points);
     lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     lf.lfUnderline = underline;
     lf.lfCharSet = DEFAULT_CHARSET;

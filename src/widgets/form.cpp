@@ -74,8 +74,7 @@ void Form::CreateForm(const Params& params)
 
 void Form::LoadScale(Dpi dpi)
 {
-    // "MS Sans Serif" 8 point: 11 pixels at 96 dots per inch.
-    font_ = CreatePixelFont("MS Sans Serif", dpi.Scale(11));
+    font_ = CreatePointFont("MS Sans Serif", 8, dpi);
     if (iconId_)
         icon_ = LoadIconResource(iconId_, dpi.Scale(32));
 }

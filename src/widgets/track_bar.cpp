@@ -1,6 +1,7 @@
 #include "widgets/track_bar.h"
 
 #include "widgets/callback_boundary.h"
+#include "widgets/window.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -19,6 +20,22 @@ void TrackBar::Create(HWND parent, const Bounds& bounds, HFONT font, const Optio
     SendMessageA(Handle(), TBM_SETTICFREQ, options.tickFrequency, 0);
     SendMessageA(Handle(), TBM_SETLINESIZE, 0, options.lineSize);
     SendMessageA(Handle(), TBM_SETPAGESIZE, 0, options.pageSize);
+    FitThumb();
+}
+
+void TrackBar::OnScaleChanged() { FitThumb(); }
+
+void TrackBar::FitThumb()
+{
+    // The platform's thumb has one length at every scale; at 96 dots per inch
+    // it is left as it is, at any other scale it is given that length scaled.
+    constexpr int kThumbLength = 21;
+    const Dpi dpi = Window::LayoutDpiOf(Handle());
+    const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
+    if (dpi == Dpi() && !(style & TBS_FIXEDLENGTH))
+        return;
+    SetWindowLongPtrA(Handle(), GWL_STYLE, style | TBS_FIXEDLENGTH);
+    SendMessageA(Handle(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(dpi.Scale(kThumbLength)), 0);
 }
 
 int TrackBar::Position() const

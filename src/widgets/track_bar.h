@@ -22,9 +22,12 @@ public:
 
     std::function<void()> onChange;
 
+    void OnScaleChanged() override;
     std::optional<LRESULT> OnScroll(WORD code) override;
 
 private:
+    void FitThumb();
+
     int minimum_ = 0, maximum_ = 0;
 };
 
