@@ -5,7 +5,6 @@
 #include "widgets/callback_boundary.h"
 #include "widgets/modal.h"
 #include "widgets/font.h"
-#include "widgets/mnemonic.h"
 #include "widgets/push_button.h"
 #include "widgets/screen_dpi.h"
 #include "widgets/system_function.h"
@@ -111,8 +110,6 @@ SIZE FrameSize(HWND hwnd)
 
 widgets::Bounds ToBounds(const LayoutRect& r) { return {r.left, r.top, r.width, r.height}; }
 
-bool KeyHeld(int key) { return GetKeyState(key) < 0; }
-
 }  // namespace
 
 TMessageForm::TMessageForm(std::string_view text, MessageKind kind, DialogButtonSet buttons)
@@ -134,19 +131,19 @@ TMessageForm::TMessageForm(std::string_view text, MessageKind kind, DialogButton
     // 32767 characters of text on some platforms.
     label_.Create(Handle(), ToBounds(layout.label), "", font_.get(), {});
     label_.SetText(text);
+    keyboard_.Attach(Handle());
     int id = kFirstButtonId;
     for (const PlacedButton& placed : layout.buttons) {
         auto& button = *buttons_.emplace_back(std::make_unique<MessageButton>(placed));
         button.Create(Handle(), ToBounds(placed.bounds), placed.info->caption, id++, font_.get());
         button.onClick = [this, &button] { Press(button); };
         if (placed.defaultMark)
-            defaultButton_ = &button;
+            keyboard_.SetDefaultButton(&button);
         if (placed.cancelMark)
-            cancelButton_ = &button;
+            keyboard_.SetCancelButton(&button);
     }
     if (!buttons_.empty())
         focusOnActivation_ = buttons_.front()->Handle();
-    UpdateDefaultFrames();
 }
 
 MessageDialogLayout TMessageForm::LayOut(std::string_view text)
@@ -225,6 +222,7 @@ DialogResult TMessageForm::ShowModal()
 {
     result_ = DialogResult::None;
     const auto show = [this] {
+        keyboard_.InitializeCues();
         ShowWindow(Handle(), SW_SHOW);
         SetForegroundWindow(Handle());
         widgets::RethrowPending();
@@ -261,85 +259,7 @@ MessageButton* TMessageForm::FocusedButton() const
     return nullptr;
 }
 
-void TMessageForm::UpdateDefaultFrames()
-{
-    // The focused button carries the frame; the default mark only while no
-    // button has the focus.
-    MessageButton* focused = FocusedButton();
-    MessageButton* framed = focused ? focused : defaultButton_;
-    for (auto& button : buttons_)
-        button->SetDefaultFrame(button.get() == framed);
-}
-
-void TMessageForm::MoveFocus(int step)
-{
-    if (buttons_.empty())
-        return;
-    const int count = static_cast<int>(buttons_.size());
-    const auto focused = std::find_if(buttons_.begin(), buttons_.end(),
-                                      [](const auto& b) { return b->Focused(); });
-    // With no button focused, forward starts at the first and backward at the last.
-    const int from = focused != buttons_.end() ? static_cast<int>(focused - buttons_.begin())
-                                                 : (step > 0 ? -1 : count);
-    buttons_[static_cast<size_t>(((from + step) % count + count) % count)]->Focus();
-}
-
-bool TMessageForm::PressAccelerator(char typed)
-{
-    for (auto& button : buttons_) {
-        const auto mnemonic = widgets::MnemonicOf(button->Info().caption);
-        if (mnemonic && widgets::MnemonicMatches(*mnemonic, typed)) {
-            Press(*button);
-            return true;
-        }
-    }
-    return false;
-}
-
-bool TMessageForm::HandleKeyDown(WPARAM key)
-{
-    const bool shift = KeyHeld(VK_SHIFT), control = KeyHeld(VK_CONTROL), alt = KeyHeld(VK_MENU);
-    switch (key) {
-    case VK_RETURN:
-        if (shift || control || alt)
-            return false;
-        if (MessageButton* target = FocusedButton() ? FocusedButton() : defaultButton_)
-            Press(*target);
-        return true;
-    case VK_ESCAPE:
-        if (shift || control || alt)
-            return false;
-        if (cancelButton_)
-            Press(*cancelButton_);
-        return true;
-    case VK_TAB:
-        if (control || alt)
-            return false;
-        MoveFocus(shift ? -1 : 1);
-        return true;
-    case VK_LEFT:
-    case VK_UP:
-    case VK_RIGHT:
-    case VK_DOWN:
-        if (control || alt)
-            return false;
-        MoveFocus(key == VK_LEFT || key == VK_UP ? -1 : 1);
-        return true;
-    }
-    return false;
-}
-
-bool TMessageForm::PreTranslateMessage(MSG& message)
-{
-    switch (message.message) {
-    case WM_KEYDOWN:
-        return HandleKeyDown(message.wParam);
-    case WM_CHAR:
-    case WM_SYSCHAR:
-        return PressAccelerator(static_cast<char>(message.wParam));
-    }
-    return false;
-}
+bool TMessageForm::PreTranslateMessage(MSG& message) { return keyboard_.HandleKey(message); }
 
 std::optional<LRESULT> TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -358,7 +278,7 @@ std::optional<LRESULT> TMessageForm::HandleMessage(UINT message, WPARAM wParam, 
         break;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_SETFOCUS || HIWORD(wParam) == BN_KILLFOCUS)
-            UpdateDefaultFrames();
+            keyboard_.FocusChanged();
         break;
     case WM_DPICHANGED:
         ChangeDpi(widgets::Dpi(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));

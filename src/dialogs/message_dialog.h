@@ -5,6 +5,7 @@
 #include "dialogs/message_dialog_layout.h"
 #include "dialogs/message_types.h"
 #include "widgets/handles.h"
+#include "widgets/keyboard_navigation.h"
 #include "widgets/label.h"
 #include "widgets/window.h"
 
@@ -52,12 +53,8 @@ private:
 
     MessageDialogLayout LayOut(std::string_view text);
     void ChangeDpi(widgets::Dpi dpi, const RECT& suggested);
-    bool HandleKeyDown(WPARAM key);
-    bool PressAccelerator(char typed);
     void Press(MessageButton& button);
-    void MoveFocus(int step);
     MessageButton* FocusedButton() const;
-    void UpdateDefaultFrames();
 
     int iconId_;
     DialogButtonSet buttonSet_;
@@ -65,8 +62,7 @@ private:
     widgets::Image image_;
     widgets::Label label_;
     std::vector<std::unique_ptr<MessageButton>> buttons_;  // left to right
-    MessageButton* defaultButton_ = nullptr;
-    MessageButton* cancelButton_ = nullptr;
+    widgets::KeyboardNavigation keyboard_;
     HWND focusOnActivation_ = nullptr;
     DialogResult result_ = DialogResult::None;
     int32_t helpContext_ = 0;

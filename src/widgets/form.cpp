@@ -2,48 +2,15 @@
 
 #include "widgets/app_cursor.h"
 #include "widgets/callback_boundary.h"
-#include "widgets/check_box.h"
 #include "widgets/label.h"
-#include "widgets/mnemonic.h"
-#include "widgets/push_button.h"
-#include "widgets/radio_button.h"
 #include "widgets/screen_dpi.h"
 
 namespace brevant::widgets {
 
 namespace {
 
-// Every descendant in tab order: creation order, depth first.
-template <typename Visit>
-bool ForEachDescendant(HWND parent, Visit&& visit)
-{
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (visit(child) || ForEachDescendant(child, visit))
-            return true;
-    }
-    return false;
-}
-
 // WM_GETDPISCALEDSIZE, which platforms from Windows 10 version 1703 on send.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
-
-bool KeyHeld(int key) { return GetKeyState(key) < 0; }
-bool ModifierHeld() { return KeyHeld(VK_SHIFT) || KeyHeld(VK_CONTROL) || KeyHeld(VK_MENU); }
-
-bool Usable(HWND hwnd) { return IsWindowEnabled(hwnd) && IsWindowVisible(hwnd); }
-
-bool WantsKey(HWND focus, UINT code)
-{
-    return focus && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & code);
-}
-
-bool WantsEnter(HWND focus)
-{
-    const LONG_PTR style = focus ? GetWindowLongPtrA(focus, GWL_STYLE) : 0;
-    char className[16] = {};
-    GetClassNameA(focus, className, sizeof className);
-    return lstrcmpiA(className, "EDIT") == 0 && (style & ES_MULTILINE) && (style & ES_WANTRETURN);
-}
 
 }  // namespace
 
@@ -70,6 +37,7 @@ void Form::CreateForm(const Params& params)
         SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     hints_.Attach(Handle());
+    keyboard_.Attach(Handle());
 }
 
 void Form::LoadScale(Dpi dpi)
@@ -117,14 +85,6 @@ void Form::AddTimer(Timer& timer)
     timers_.push_back(&timer);
 }
 
-void Form::SetDefaultButton(PushButton* button)
-{
-    default_ = button;
-    UpdateDefaultFrames();
-}
-
-void Form::SetCancelButton(PushButton* button) { cancel_ = button; }
-
 void Form::ShowCentred()
 {
     RECT r;
@@ -133,6 +93,7 @@ void Form::ShowCentred()
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
     const int left = width > screenWidth ? 0 : (screenWidth - width) / 2;
     const int top = height > screenHeight ? 0 : (screenHeight - height) / 2;
+    keyboard_.InitializeCues();
     SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
     SetForegroundWindow(Handle());
     RethrowPending();
@@ -140,62 +101,6 @@ void Form::ShowCentred()
         SetFocus(first);
         RethrowPending();
     }
-}
-
-void Form::UpdateDefaultFrames()
-{
-    // The focused button of this form carries the frame; the default button
-    // while no button of the form has the focus.
-    const HWND focus = GetFocus();
-    auto* focused = IsChild(Handle(), focus) ? dynamic_cast<PushButton*>(Control::FromHandle(focus)) : nullptr;
-    PushButton* framed = focused ? focused : default_;
-    if (framed == framed_)
-        return;
-    if (framed_)
-        framed_->SetDefaultFrame(false);
-    framed_ = framed;
-    if (framed_)
-        framed_->SetDefaultFrame(true);
-}
-
-bool Form::FocusNextTabStop(bool backwards)
-{
-    HWND next = GetNextDlgTabItem(Handle(), GetFocus(), backwards);
-    if (!next)
-        return false;
-    SetFocus(next);
-    char className[16] = {};
-    GetClassNameA(next, className, sizeof className);
-    // As in a dialog, a single-line edit reached by Tab has its text selected.
-    if (lstrcmpiA(className, "EDIT") == 0 && !(GetWindowLongPtrA(next, GWL_STYLE) & ES_MULTILINE))
-        SendMessageA(next, EM_SETSEL, 0, -1);
-    return true;
-}
-
-bool Form::PressAccelerator(char typed)
-{
-    Control* target = nullptr;
-    ForEachDescendant(Handle(), [&](HWND child) {
-        Control* control = Control::FromHandle(child);
-        if (!control || !Usable(child))
-            return false;
-        const auto mnemonic = MnemonicOf(control->Text());
-        if (!mnemonic || !MnemonicMatches(*mnemonic, typed))
-            return false;
-        target = control;
-        return true;
-    });
-    if (!target)
-        return false;
-    if (auto* button = dynamic_cast<PushButton*>(target)) {
-        button->Click();
-    } else if (auto* check = dynamic_cast<CheckBox*>(target)) {
-        check->Focus();
-        check->SetChecked(!check->Checked());
-    } else {
-        target->Focus();
-    }
-    return true;
 }
 
 bool Form::PreTranslateMessage(MSG& message)
@@ -207,37 +112,7 @@ bool Form::PreTranslateMessage(MSG& message)
     if (menuBar_.accelerators &&
         TranslateAcceleratorA(Handle(), menuBar_.accelerators.get(), &message))
         return true;
-    const HWND focus = GetFocus();
-    switch (message.message) {
-    case WM_KEYDOWN:
-        switch (message.wParam) {
-        case VK_TAB:
-            if (KeyHeld(VK_CONTROL) || KeyHeld(VK_MENU))
-                return false;
-            FocusNextTabStop(KeyHeld(VK_SHIFT));
-            return true;
-        case VK_RETURN:
-            if (ModifierHeld() || WantsEnter(focus))
-                return false;
-            if (auto* focused = dynamic_cast<PushButton*>(Control::FromHandle(focus)))
-                focused->Click();
-            else if (default_ && Usable(default_->Handle()))
-                default_->Click();
-            return true;
-        case VK_ESCAPE:
-            if (ModifierHeld())
-                return false;
-            if (cancel_ && Usable(cancel_->Handle()))
-                cancel_->Click();
-            return true;
-        }
-        return false;
-    case WM_SYSCHAR:
-        return PressAccelerator(static_cast<char>(message.wParam));
-    case WM_CHAR:
-        return !WantsKey(focus, DLGC_WANTCHARS) && PressAccelerator(static_cast<char>(message.wParam));
-    }
-    return false;
+    return keyboard_.HandleKey(message);
 }
 
 std::optional<LRESULT> Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -250,7 +125,7 @@ std::optional<LRESULT> Form::HandleMessage(UINT message, WPARAM wParam, LPARAM l
             return 0;
         }
         if (HIWORD(wParam) == BN_SETFOCUS || HIWORD(wParam) == BN_KILLFOCUS)
-            UpdateDefaultFrames();
+            keyboard_.FocusChanged();
         break;
     case WM_TIMER:
         for (Timer* timer : timers_) {

@@ -1,11 +1,9 @@
 #pragma once
 // A top-level window of the program built from a stored layout: fixed size,
 // one font for all its controls, hints, an optional menu with shortcut keys,
-// timers, and the keyboard behaviour of a dialog: Tab and Shift+Tab move the
-// focus, Enter presses the focused push button or else the default button,
-// Escape presses the cancel button, and a control's accelerator letter (with
-// Alt, or alone while the focused control takes no characters) acts on it.
+// timers, and the keyboard of a dialog (KeyboardNavigation).
 #include "widgets/font.h"
+#include "widgets/keyboard_navigation.h"
 #include "widgets/menu.h"
 #include "widgets/timer.h"
 #include "widgets/tool_tips.h"
@@ -40,10 +38,10 @@ public:
     int Scaled(int design) const { return LayoutDpi().Scale(design); }
     ToolTips& Hints() { return hints_; }
 
-    void SetDefaultButton(PushButton* button);
-    void SetCancelButton(PushButton* button);
-    PushButton* DefaultButton() const { return default_; }
-    PushButton* CancelButton() const { return cancel_; }
+    void SetDefaultButton(PushButton* button) { keyboard_.SetDefaultButton(button); }
+    void SetCancelButton(PushButton* button) { keyboard_.SetCancelButton(button); }
+    PushButton* DefaultButton() const { return keyboard_.DefaultButton(); }
+    PushButton* CancelButton() const { return keyboard_.CancelButton(); }
 
     // Centres the window on the screen at its current size (at the top-left
     // corner when it is larger than the screen), shows it and focuses the
@@ -76,9 +74,6 @@ private:
     void LoadScale(Dpi dpi);
     SIZE OuterSizeAt(Dpi dpi) const;
     void ChangeDpi(Dpi dpi, const RECT& suggested);
-    void UpdateDefaultFrames();
-    bool PressAccelerator(char typed);
-    bool FocusNextTabStop(bool backwards);
 
     SIZE designClient_{};
     DWORD style_ = 0, exStyle_ = 0;
@@ -88,9 +83,7 @@ private:
     ToolTips hints_;
     MenuBar menuBar_;
     std::vector<Timer*> timers_;
-    PushButton* default_ = nullptr;
-    PushButton* cancel_ = nullptr;
-    PushButton* framed_ = nullptr;  // the one button drawn with the default frame
+    KeyboardNavigation keyboard_;
 };
 
 }  // namespace brevant::widgets

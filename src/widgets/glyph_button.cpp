@@ -64,12 +64,13 @@ void GlyphButton::SetDefaultFrame(bool framed)
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void GlyphButton::DrawGlyphAndCaption(HDC dc, RECT area, bool enabled, Dpi dpi)
+void GlyphButton::DrawGlyphAndCaption(HDC dc, RECT area, bool enabled, bool showAccelerator, Dpi dpi)
 {
     const std::string caption = Text();
+    const UINT format = DT_SINGLELINE | (showAccelerator ? 0 : DT_HIDEPREFIX);
     RECT textSize{0, 0, 0, 0};
     HGDIOBJ oldFont = SelectObject(dc, Font());
-    DrawTextA(dc, caption.c_str(), -1, &textSize, DT_SINGLELINE | DT_CALCRECT);
+    DrawTextA(dc, caption.c_str(), -1, &textSize, format | DT_CALCRECT);
     const int glyphWidth = glyphs_ ? glyphSize_.cx + dpi.Scale(kGlyphSpacing) : 0;
     const int blockWidth = glyphWidth + textSize.right;
     int left = area.left + (area.right - area.left - blockWidth) / 2;
@@ -88,15 +89,15 @@ void GlyphButton::DrawGlyphAndCaption(HDC dc, RECT area, bool enabled, Dpi dpi)
     SetBkMode(dc, TRANSPARENT);
     if (enabled) {
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-        DrawTextA(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER);
+        DrawTextA(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
     } else {
         // The engraved look of disabled text: a light copy under a grey one.
         OffsetRect(&text, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-        DrawTextA(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER);
+        DrawTextA(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
         OffsetRect(&text, -1, -1);
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-        DrawTextA(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER);
+        DrawTextA(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
     }
     SelectObject(dc, oldFont);
 }
@@ -117,8 +118,10 @@ std::optional<LRESULT> GlyphButton::OnDrawItem(DRAWITEMSTRUCT& item)
     RECT content = frame;
     if (pushed)
         OffsetRect(&content, 1, 1);
-    DrawGlyphAndCaption(dc, content, !(item.itemState & ODS_DISABLED), dpi);
-    if (item.itemState & ODS_FOCUS) {
+    // The keyboard cues of the window: shown once the keyboard is used.
+    const LRESULT hidden = SendMessageA(Handle(), WM_QUERYUISTATE, 0, 0);
+    DrawGlyphAndCaption(dc, content, !(item.itemState & ODS_DISABLED), !(hidden & UISF_HIDEACCEL), dpi);
+    if ((item.itemState & ODS_FOCUS) && !(hidden & UISF_HIDEFOCUS)) {
         RECT focus = frame;
         InflateRect(&focus, -dpi.Scale(kFocusInset), -dpi.Scale(kFocusInset));
         DrawFocusRect(dc, &focus);

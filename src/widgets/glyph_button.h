@@ -27,7 +27,7 @@ public:
 
 private:
     void LoadGlyphs(Dpi dpi);
-    void DrawGlyphAndCaption(HDC dc, RECT area, bool enabled, Dpi dpi);
+    void DrawGlyphAndCaption(HDC dc, RECT area, bool enabled, bool showAccelerator, Dpi dpi);
 
     int glyphId_ = 0;
     BitmapAtScale bitmapAt_ = nullptr;

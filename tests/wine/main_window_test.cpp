@@ -541,5 +541,92 @@ TEST_F(MainWindowTest, AcceleratorsActOnTheirControls)
     EXPECT_EQ(previews, 1);
 }
 
+struct ArrowCase {
+    const char* name;
+    widgets::RadioButton TfrmMain::*from;  // selected by a click, then focused
+    UINT key;
+    widgets::RadioButton TfrmMain::*selected;
+    // What the chained handlers leave enabled afterwards.
+    bool buttonChecksEnabled, pickerEnabled;
+};
+
+class ArrowKeyTest : public MainWindowTest, public ::testing::WithParamInterface<ArrowCase> {};
+
+// The arrow keys move the focus round a radio group and select the radio
+// button they reach, whose click runs as a mouse click's would.
+TEST_P(ArrowKeyTest, MovesAndSelectsWithinTheRadioGroup)
+{
+    const ArrowCase& c = GetParam();
+    Show();
+    UserClick(form.get()->*c.from);
+    (form.get()->*c.from).Focus();
+    PressKey(c.key);
+    EXPECT_TRUE((form.get()->*c.selected).Selected());
+    EXPECT_TRUE((form.get()->*c.selected).Focused());
+    EXPECT_EQ(form->chkYes.Enabled(), c.buttonChecksEnabled);
+    EXPECT_EQ(form->chkIgnore.Checked(), c.selected == &TfrmMain::rbtnShowAll);
+    EXPECT_EQ(form->txtTime.Enabled(), c.pickerEnabled);
+    EXPECT_NE(form->TrackBar1.Enabled(), c.pickerEnabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Groups, ArrowKeyTest,
+    ::testing::Values(
+        ArrowCase{"DownToWarning", &TfrmMain::rbtnError, VK_DOWN, &TfrmMain::rbtnWarning, true, false},
+        ArrowCase{"RightToWarning", &TfrmMain::rbtnError, VK_RIGHT, &TfrmMain::rbtnWarning, true, false},
+        ArrowCase{"UpRoundToConfirmation", &TfrmMain::rbtnError, VK_UP, &TfrmMain::rbtnConfirmation, true, false},
+        ArrowCase{"DownRoundToError", &TfrmMain::rbtnConfirmation, VK_DOWN, &TfrmMain::rbtnError, true, false},
+        ArrowCase{"LeftToInformational", &TfrmMain::rbtnConfirmation, VK_LEFT, &TfrmMain::rbtnInformational, true,
+                  false},
+        ArrowCase{"UpToHideButtons", &TfrmMain::rbtnDisplayButtons, VK_UP, &TfrmMain::rbtnNoButtons, false, false},
+        ArrowCase{"DownToShowAll", &TfrmMain::rbtnDisplayButtons, VK_DOWN, &TfrmMain::rbtnShowAll, true, false},
+        ArrowCase{"UpRoundToShowAll", &TfrmMain::rbtnNoButtons, VK_UP, &TfrmMain::rbtnShowAll, true, false},
+        ArrowCase{"DownToClockTime", &TfrmMain::rbtnMinutes, VK_DOWN, &TfrmMain::rbtnTime, true, true},
+        ArrowCase{"DownRoundToMinutes", &TfrmMain::rbtnTime, VK_DOWN, &TfrmMain::rbtnMinutes, true, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, ArrowsOverOtherControlsKeepTheirMeaning)
+{
+    Show();
+    form->TrackBar1.Focus();
+    PressKey(VK_RIGHT);
+    EXPECT_EQ(form->TrackBar1.Position(), 1);
+    EXPECT_TRUE(form->TrackBar1.Focused());
+    EXPECT_TRUE(form->rbtnMinutes.Selected());
+    form->chkYes.Focus();
+    PressKey(VK_DOWN);
+    EXPECT_TRUE(form->chkYes.Focused());
+}
+
+// With the platform's keyboard cues off, the window hides its focus
+// rectangles and accelerators as it shows and shows them once the keyboard
+// is used. (Wine keeps no such state: the messages are what can be seen.)
+std::vector<WPARAM> g_uiStateUpdates;
+
+LRESULT CALLBACK RecordUiStateUpdates(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (sent->message == WM_UPDATEUISTATE && widgets::Window::FromHandle(sent->hwnd))
+        g_uiStateUpdates.push_back(sent->wParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(MainWindowTest, KeyboardCuesHideAtShowAndShowOnceTheKeyboardIsUsed)
+{
+    BOOL cues = TRUE;
+    SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &cues, 0);
+    SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0, nullptr, 0);
+    g_uiStateUpdates.clear();
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, &RecordUiStateUpdates, nullptr, GetCurrentThreadId());
+    Show();
+    PressKey(VK_TAB);
+    UnhookWindowsHookEx(hook);
+    SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(cues)), 0);
+    constexpr WORD kBoth = UISF_HIDEFOCUS | UISF_HIDEACCEL;
+    ASSERT_FALSE(g_uiStateUpdates.empty());
+    EXPECT_EQ(g_uiStateUpdates.front(), MAKEWPARAM(UIS_SET, kBoth));
+    EXPECT_EQ(g_uiStateUpdates.back(), MAKEWPARAM(UIS_CLEAR, kBoth));
+}
+
 }  // namespace
 }  // namespace brevant
