@@ -52,16 +52,35 @@ void Application::ShowMainForm()
     if (mainFormShown_)
         return;
     mainFormShown_ = true;
-    // An error in the show handler is reported; the window is shown all the same.
-    widgets::GuardOutermost(onFirstShow_);
+    {
+        // An error in the show handler is reported before the window is
+        // shown, also when the show comes from the taskbar entry's restore.
+        widgets::NestedLoopScope outermost;
+        widgets::GuardOutermost(onFirstShow_);
+    }
     mainForm_->ShowCentred();
 }
 
 std::optional<LRESULT> Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_RESTORE && !mainFormShown_) {
-        DefWindowProcA(Handle(), message, wParam, lParam);
-        ShowMainForm();
+    switch (message) {
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_RESTORE && !mainFormShown_) {
+            DefWindowProcA(Handle(), message, wParam, lParam);
+            ShowMainForm();
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        // The taskbar entry's Close, or a request from outside the program to
+        // end it: the program ends as Cancel ends it. Destroying this window
+        // would take the configuration window with it and leave the process
+        // running with nothing on the screen.
+        RequestTermination();
+        return 0;
+    case WM_ENDSESSION:
+        if (wParam)
+            RequestTermination();
         return 0;
     }
     return Window::HandleMessage(message, wParam, lParam);

@@ -218,11 +218,13 @@ widgets::PushButton* TMessageForm::FindButton(std::string_view name)
     return nullptr;
 }
 
-DialogResult TMessageForm::ShowModal()
+DialogResult TMessageForm::ShowModal(DialogLayer layer)
 {
     result_ = DialogResult::None;
-    const auto show = [this] {
+    const auto show = [this, layer] {
         keyboard_.InitializeCues();
+        if (layer == DialogLayer::AboveOthers)
+            SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         ShowWindow(Handle(), SW_SHOW);
         SetForegroundWindow(Handle());
         widgets::RethrowPending();
@@ -299,11 +301,11 @@ std::unique_ptr<TMessageForm> BuildMessageDialog(std::string_view text, MessageK
 }
 
 DialogResult ShowMessageDialog(std::string_view text, MessageKind kind, DialogButtonSet buttons,
-                               int32_t helpContext)
+                               int32_t helpContext, DialogLayer layer)
 {
     const auto form = BuildMessageDialog(text, kind, buttons);
     form->SetHelp(helpContext, "");
-    return form->ShowModal();
+    return form->ShowModal(layer);
 }
 
 }  // namespace brevant

@@ -23,6 +23,12 @@ class PushButton;
 
 class MessageButton;
 
+// Where the dialog stands among the desktop's windows. A message the program
+// shows on its own, with no window of its own on the screen, stays above the
+// others until it is closed: it may come while the user works in another
+// program, which the platform would otherwise leave in front of it.
+enum class DialogLayer { Normal, AboveOthers };
+
 class TMessageForm : public widgets::Window {
 public:
     ~TMessageForm() override;
@@ -34,7 +40,7 @@ public:
     // Shows the dialog, takes messages until a button or the close box sets the
     // result (or the program is asked to end: Cancel), and hides it again. The
     // program's other windows take no input meanwhile.
-    DialogResult ShowModal();
+    DialogResult ShowModal(DialogLayer layer = DialogLayer::Normal);
     DialogResult Result() const { return result_; }
 
     // "Image", "Message", or a button's name ("Yes", "NoToAll", ...).
@@ -75,6 +81,6 @@ std::unique_ptr<TMessageForm> BuildMessageDialog(std::string_view text, MessageK
 
 // Shows the message modally and returns the result of the button that closed it.
 DialogResult ShowMessageDialog(std::string_view text, MessageKind kind, DialogButtonSet buttons,
-                               int32_t helpContext);
+                               int32_t helpContext, DialogLayer layer = DialogLayer::Normal);
 
 }  // namespace brevant

@@ -34,7 +34,8 @@ bool IsExistingFile(const std::string& path)
 
 void ShowErrorAndEnd(const std::string& text)
 {
-    ShowMessageDialog(text, MessageKind::Error, DialogButton::OK, 0);
+    // Shown, like the message itself, with nothing else of the program on the screen.
+    ShowMessageDialog(text, MessageKind::Error, DialogButton::OK, 0, DialogLayer::AboveOthers);
     RequestTermination();
 }
 
@@ -49,6 +50,10 @@ void TfrmMain::StartFromCommandLine(const std::string& argument)
     }
     ConfigFileName = ConfigPathFromArgument(argument, commandLineArgument(0),
                                             [](unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; });
+    if (const auto tooLong = PathTooLongMessage(ConfigFileName)) {
+        ShowErrorAndEnd(*tooLong);
+        return;
+    }
     if (!IsExistingFile(ConfigFileName)) {
         ShowErrorAndEnd("File " + ConfigFileName + " does not exist.");
         return;

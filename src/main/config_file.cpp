@@ -4,22 +4,35 @@
 #include "config/config_values.h"
 #include "config/ini_file.h"
 #include "dialogs/message_dialog.h"
+#include "main/config_path.h"
 #include "main/main.h"
 #include "text/clock.h"
 #include "text/clock_time_text.h"
+#include "text/error.h"
 #include "text/integer_text.h"
 
 namespace brevant {
 
 namespace {
+
 const std::string kSection(ConfigSection);
+
+// The name chosen in a file dialog, refused before anything is written or read
+// when the platform could not take its path.
+std::string Usable(std::string chosen)
+{
+    if (const auto tooLong = PathTooLongMessage(chosen))
+        throw Error(*tooLong);
+    return chosen;
 }
+
+}  // namespace
 
 void TfrmMain::btnSaveClick()
 {
     if (!SaveDialog1.Execute(Handle()))
         return;
-    ConfigFileName = SaveDialog1.FileName();
+    ConfigFileName = Usable(SaveDialog1.FileName());
     SaveConfigFile();
 }
 
@@ -27,7 +40,7 @@ void TfrmMain::btnLoadClick()
 {
     if (!OpenDialog1.Execute(Handle()))
         return;
-    ConfigFileName = OpenDialog1.FileName();
+    ConfigFileName = Usable(OpenDialog1.FileName());
     LoadConfigFile(false);
 }
 
@@ -123,7 +136,8 @@ void TfrmMain::SelectTypeFromCode(int32_t code)
 {
     if (code == UnreadableTypeCode) {
         ShowMessageDialog("Type Of message is incorrect. Never modify the config file manually!",
-                          MessageKind::Error, DialogButton::OK, 0);
+                          MessageKind::Error, DialogButton::OK, 0,
+                          RunFromCommandLine ? DialogLayer::AboveOthers : DialogLayer::Normal);
         RequestTermination();
         return;
     }

@@ -41,4 +41,12 @@ std::string ConfigPathFromArgument(std::string_view argument, std::string_view p
     return path;
 }
 
+std::optional<std::string> PathTooLongMessage(std::string_view path)
+{
+    if (path.size() <= LongestConfigPath)
+        return std::nullopt;
+    return "The path of file " + std::string(path) + " is too long. A config file's path can have at most " +
+           std::to_string(LongestConfigPath) + " characters.";
+}
+
 }  // namespace brevant

@@ -1,6 +1,8 @@
 #pragma once
-// The config file named on the command line: "/c" followed by the file's name.
+// The config file named on the command line ("/c" followed by the file's
+// name), and the length every config file's path must keep.
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,5 +21,14 @@ using LeadBytePredicate = std::function<bool(unsigned char)>;
 // one is returned unchanged.
 std::string ConfigPathFromArgument(std::string_view argument, std::string_view programPath,
                                    const LeadBytePredicate& isLeadByte);
+
+// The platform's profile functions and its plain file calls take a path of at
+// most this many characters; a longer one would fail in ways that name
+// another cause.
+inline constexpr std::size_t LongestConfigPath = 259;
+
+// What to tell the user of a config file's path that is too long; nothing
+// when it is not.
+std::optional<std::string> PathTooLongMessage(std::string_view path);
 
 }  // namespace brevant

@@ -20,9 +20,10 @@ namespace {
 // followed within this time.
 constexpr double kLongestPassMs = 250;
 
+// Ends early when the program has been asked to end meanwhile.
 void WaitUntil(const std::function<TimeValue()>& clock, TimeValue target)
 {
-    for (;;) {
+    while (!widgets::QuitTaken()) {
         const TimeValue now = clock();
         if (now >= target)
             return;
@@ -82,7 +83,11 @@ void TfrmMain::btnOKClick()
             else if (rbtnMinutes.Selected())
                 WaitUntil(dateTimeClock, ComputeDisplayTime());
         }
-        ShowMessageDialog(MessageText, MessageType, MessageButtons, 0);
+        // Asked to end during the wait (closed from outside, the session
+        // ending): the process ends at once rather than show the message
+        // only for the ending to close it.
+        if (!widgets::QuitTaken())
+            ShowMessageDialog(MessageText, MessageType, MessageButtons, 0, DialogLayer::AboveOthers);
     } catch (...) {
         widgets::ReportError(std::current_exception());
     }

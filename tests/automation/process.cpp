@@ -41,7 +41,7 @@ std::string QuoteArguments(const std::vector<std::string>& arguments)
 }
 
 Process::Process(const std::filesystem::path& program, std::string_view arguments,
-                 const std::filesystem::path& workingDirectory)
+                 const std::filesystem::path& workingDirectory, std::optional<WORD> showCommand)
 {
     std::string commandLine = Quote(program.string());
     if (!arguments.empty())
@@ -49,6 +49,10 @@ Process::Process(const std::filesystem::path& program, std::string_view argument
     const std::string folder = workingDirectory.string();
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    if (showCommand) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = *showCommand;
+    }
     PROCESS_INFORMATION info{};
     if (!CreateProcessA(program.string().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
             folder.empty() ? nullptr : folder.c_str(), &startup, &info))

@@ -22,9 +22,11 @@ class Process {
 public:
     // Starts `program` with `arguments`, the raw command-line tail after the
     // quoted program path (see QuoteArguments), in `workingDirectory` (empty:
-    // the current one). Throws std::system_error if it cannot be started.
+    // the current one), with the show command a launcher may hand over (none:
+    // the platform's default). Throws std::system_error if it cannot be started.
     explicit Process(const std::filesystem::path& program, std::string_view arguments = {},
-                     const std::filesystem::path& workingDirectory = {});
+                     const std::filesystem::path& workingDirectory = {},
+                     std::optional<WORD> showCommand = std::nullopt);
     ~Process();
     Process(Process&& other) noexcept;
     Process& operator=(Process&&) = delete;

@@ -63,6 +63,11 @@ std::string DoesNotExist(const std::string& path)
     return "File " + path + " does not exist.";
 }
 
+std::string TooLong(const std::string& path)
+{
+    return "The path of file " + path + " is too long. A config file's path can have at most 259 characters.";
+}
+
 std::string TempPath()
 {
     char path[MAX_PATH] = {};
@@ -146,6 +151,7 @@ protected:
             return;
         EXPECT_EQ(ReadDialog(dialog), expected);
         EXPECT_EQ(VisibleWindows(), std::vector<HWND>{dialog});
+        EXPECT_TRUE(AboveOthers(dialog));
         const auto closing = std::ranges::find_if(expected.buttons, [](const std::string& b) { return b != "&Help"; });
         CloseDialog(dialog, closing == expected.buttons.end() ? "" : *closing);
         ExpectEndsWithStatusZero();
@@ -182,6 +188,7 @@ TEST_F(CommandLineTest, ArgumentsNamingNoConfigFileAreReportedAndEndTheRun)
     for (int byte = 128; byte <= 255; ++byte)
         highBytes += static_cast<char>(byte);
     const std::string folder = TempFolder().substr(0, TempFolder().size() - 1);
+    const std::string longPath = TempFolder() + std::string(300 - TempFolder().size(), 'p');
 
     const struct {
         const char* what;
@@ -206,7 +213,8 @@ TEST_F(CommandLineTest, ArgumentsNamingNoConfigFileAreReportedAndEndTheRun)
         {"device PRN", "/cPRN", DoesNotExist(ProgramFolder() + "PRN")},
         {"device name with an extension", "/cNUL.cfg", DoesNotExist(ProgramFolder() + "NUL.cfg")},
         {"device path \\\\.\\NUL", "/c\\\\.\\NUL", DoesNotExist("\\\\.\\NUL")},
-        {"argument of 5000 characters", "/c" + longRest, DoesNotExist(ProgramFolder() + longRest)},
+        {"argument of 5000 characters", "/c" + longRest, TooLong(ProgramFolder() + longRest)},
+        {"path of 300 characters", "/c" + longPath, TooLong(longPath)},
         {"bytes 128 to 255", "/c" + highBytes, DoesNotExist(ProgramFolder() + highBytes)},
     };
     for (const auto& c : cases) {

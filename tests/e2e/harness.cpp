@@ -88,11 +88,19 @@ std::string BrevantTest::ProgramFolder()
     return std::filesystem::current_path().string() + "\\";
 }
 
-uia::Process& BrevantTest::Start(std::string_view arguments, const std::filesystem::path& workingFolder)
+uia::Process& BrevantTest::Start(std::string_view arguments, const std::filesystem::path& workingFolder,
+                                 std::optional<WORD> showCommand)
 {
     const auto folder = std::filesystem::current_path();
-    brevant_.emplace(folder / BREVANT_EXE_NAME, arguments, workingFolder.empty() ? folder : workingFolder);
+    brevant_.emplace(folder / BREVANT_EXE_NAME, arguments, workingFolder.empty() ? folder : workingFolder,
+                     showCommand);
     return *brevant_;
+}
+
+void BrevantTest::RequestEndFromOutside()
+{
+    for (HWND window : uia::TopLevelWindowsOf(brevant_->Id()))
+        PostMessageA(window, WM_CLOSE, 0, 0);
 }
 
 HWND BrevantTest::WaitForWindow(std::string_view caption, std::string_view className)

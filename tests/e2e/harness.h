@@ -47,8 +47,14 @@ protected:
     static std::string ProgramFolder();
 
     // Starts brevant.exe of the program folder with the raw command-line
-    // arguments, in workingFolder (empty: the program folder).
-    uia::Process& Start(std::string_view arguments = {}, const std::filesystem::path& workingFolder = {});
+    // arguments, in workingFolder (empty: the program folder), with the show
+    // command a launcher hands over, if any.
+    uia::Process& Start(std::string_view arguments = {}, const std::filesystem::path& workingFolder = {},
+                        std::optional<WORD> showCommand = std::nullopt);
+
+    // Asks every top-level window of the program to close, as a request to
+    // end it from outside does (taskkill without /f).
+    void RequestEndFromOutside();
 
     // The program's visible top-level window with the caption (and of the
     // class, if given), once it shows; nullptr (and a failure naming the
@@ -65,6 +71,9 @@ protected:
     // Expects the program to end by itself with status 0 within 10 seconds;
     // it is killed otherwise.
     void ExpectEndsWithStatusZero();
+
+    // The message dialog of a display run stays above other windows.
+    static bool AboveOthers(HWND window) { return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
     uia::Process& Brevant() { return *brevant_; }
 

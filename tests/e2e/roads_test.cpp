@@ -547,5 +547,69 @@ TEST_F(RoadsTest, ErrorRoadsSayWhatIsWrongAndEnd)
     }
 }
 
+// Started minimized (a shortcut set to run minimized), the program is only a
+// minimized taskbar entry until it is restored; closing that entry instead,
+// from its window menu or from outside, ends the program.
+TEST_F(RoadsTest, MinimizedStartShowsOnlyItsTaskbarEntryWhoseCloseEndsTheProgram)
+{
+    const std::string config = ConfigBesideProgram(
+        "minimized", {"[Message1]", "Text=Not yet", "Type=2", "Delay=FALSE", "Time=0", "Buttons=OK"});
+    const struct {
+        const char* what;
+        std::string argument;
+        UINT message;
+        WPARAM wParam;
+    } cases[] = {
+        {"window mode, the window menu's Close", "", WM_SYSCOMMAND, SC_CLOSE},
+        {"window mode, a close request", "", WM_CLOSE, 0},
+        {"command line, the window menu's Close", "/c" + config, WM_SYSCOMMAND, SC_CLOSE},
+        {"command line, a close request", "/c" + config, WM_CLOSE, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Start(c.argument, {}, SW_SHOWMINNOACTIVE);
+        HWND entry = WaitForWindow("Message");
+        ASSERT_NE(entry, nullptr);
+        EXPECT_TRUE(IsIconic(entry));
+        EXPECT_EQ(VisibleWindows(), std::vector<HWND>{entry});
+        PostMessageA(entry, c.message, c.wParam, 0);
+        ExpectEndsAndLeavesNothing();
+    }
+}
+
+// Asked to end from outside while it waits unseen (taskkill without /f, the
+// session ending), the program ends at once, without the message.
+TEST_F(RoadsTest, RequestToEndDuringTheWaitEndsTheProgramAtOnce)
+{
+    const auto waiting = [](std::string time) {
+        return std::vector<std::string>{"[Message1]", "Text=Later", "Type=2", "Delay=TRUE", "Time=" + time,
+                                        "Buttons=OK"};
+    };
+    const auto clock = SecondsAhead(600);
+    const struct {
+        const char* what;
+        std::string argument;  // empty: the window's OK with a minute's delay
+    } cases[] = {
+        {"window mode, minutes", ""},
+        {"command line, minutes", "/c" + ConfigBesideProgram("minutes", waiting("5"))},
+        {"command line, clock time",
+         clock ? "/c" + ConfigBesideProgram("clock", waiting(ClockTimeText(clock->time))) : ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Start(c.argument);
+        if (c.argument.empty()) {
+            HWND window = WaitForWindow();
+            ASSERT_NE(window, nullptr);
+            uia::SetText(uia::FindControlOfClass(uia::FindControl(window, "Delay until Display"), "Edit"), "1");
+            ASSERT_TRUE(uia::Click(uia::FindControl(window, "&OK")));
+        }
+        ASSERT_TRUE(uia::WaitUntil([&] { return HiddenWindow("Brevant") || HiddenWindow(kMainCaption); }));
+        EXPECT_EQ(VisibleWindows(), std::vector<HWND>{}) << "on the screen while waiting";
+        RequestEndFromOutside();
+        ExpectEndsAndLeavesNothing();
+    }
+}
+
 }  // namespace
 }  // namespace e2e

@@ -121,6 +121,7 @@ TEST_F(WindowModeTest, OkShowsTheMessageAtOnceAndEnds)
         // The memo is empty as the window starts.
         EXPECT_EQ(ReadDialog(dialog), (DialogContent{"Error", "", c.buttons}));
         EXPECT_FALSE(IsWindowVisible(window));
+        EXPECT_TRUE(AboveOthers(dialog));
         CloseDialog(dialog, c.pressed);
         ExpectEndsWithStatusZero();
     }
@@ -142,6 +143,7 @@ TEST_F(WindowModeTest, PreviewShowsTheMessageAndTheWindowStaysUsable)
         HWND dialog = WaitForMessageDialog(expected.caption);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(ReadDialog(dialog), expected);
+        EXPECT_FALSE(AboveOthers(dialog)) << "a preview keeps its normal place";
         EXPECT_TRUE(IsWindowVisible(window));
         EXPECT_FALSE(IsWindowEnabled(window)) << "the message is modal";
         CloseDialog(dialog, pressed);

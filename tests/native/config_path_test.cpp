@@ -113,5 +113,18 @@ TEST(ConfigPathFromArgument, WithoutDoubleByteCharactersEveryBackslashSeparates)
                 IsSingleByteOnly);
 }
 
+TEST(PathTooLongMessage, NamesThePathOnlyWhenThePlatformCouldNotTakeIt)
+{
+    for (const std::size_t length : {std::size_t{4}, LongestConfigPath - 1, LongestConfigPath})
+        EXPECT_EQ(PathTooLongMessage("C:\\" + std::string(length - 3, 'x')), std::nullopt) << length;
+    for (const std::size_t length : {LongestConfigPath + 1, std::size_t{300}, std::size_t{32767}}) {
+        const std::string path = "C:\\" + std::string(length - 3, 'x');
+        const auto message = PathTooLongMessage(path);
+        ASSERT_TRUE(message.has_value()) << length;
+        EXPECT_NE(message->find(" " + path + " "), std::string::npos);
+        EXPECT_NE(message->find("too long"), std::string::npos);
+    }
+}
+
 }  // namespace
 }  // namespace brevant
