@@ -139,16 +139,21 @@ std::string FieldEntry(char field, const brevant::TimeOfDay& time)
     }
 }
 
-// Sets the time of day of a picker that has not had the focus yet with the
+// Sets the time of day of a picker that has just got the focus with the
 // keyboard: the first Right arrow selects its first field, the next ones the
 // fields after it; two digits (or the marker's letter) fill a field.
-void TypeIntoTimePicker(HWND picker, const brevant::TimeOfDay& time)
+void TypeTimeFields(HWND picker, const brevant::TimeOfDay& time)
 {
-    uia::SetFocusTo(picker);
     for (char field : PickerFields()) {
         uia::PressKey(picker, VK_RIGHT);
         uia::TypeText(picker, FieldEntry(field, time));
     }
+}
+
+void TypeIntoTimePicker(HWND picker, const brevant::TimeOfDay& time)
+{
+    uia::SetFocusTo(picker);
+    TypeTimeFields(picker, time);
 }
 
 // The key goes where the keyboard would send it: the control with the focus.
@@ -609,6 +614,87 @@ TEST_F(RoadsTest, RequestToEndDuringTheWaitEndsTheProgramAtOnce)
         RequestEndFromOutside();
         ExpectEndsAndLeavesNothing();
     }
+}
+
+// The window road by keyboard alone: every key goes to the control with the
+// focus, as the keyboard sends it.
+TEST_F(RoadsTest, WindowRoadByKeyboardAlone)
+{
+    Start();
+    HWND handle = WaitForWindow();
+    ASSERT_NE(handle, nullptr);
+    const ConfigWindow window(handle);
+    ASSERT_TRUE(window.Complete()) << uia::DescribeControls(handle);
+    const auto focus = [&] { return uia::FocusedWindow(handle); };
+    const auto press = [&](UINT key, unsigned modifiers = uia::kNoModifiers) {
+        uia::PressKey(focus(), key, modifiers);
+    };
+    const auto tabTo = [&](HWND control) {
+        for (int tabs = 0; tabs < 30 && focus() != control; ++tabs)
+            press(VK_TAB);
+        return focus() == control;
+    };
+
+    // A two-line text.
+    ASSERT_TRUE(tabTo(window.Memo()));
+    uia::TypeText(focus(), "Back soon");
+    press(VK_RETURN);
+    uia::TypeText(focus(), "Wait here");
+    // Warning, one down from Error.
+    ASSERT_TRUE(tabTo(window.Control("Error Message")));
+    press(VK_DOWN);
+    // Display Buttons with Yes and No.
+    ASSERT_TRUE(tabTo(window.Control("&Yes")));
+    press(VK_SPACE);
+    press(VK_TAB);
+    press(VK_SPACE);
+    // A clock time some seconds ahead: the picker stands before its radio button.
+    const auto target = SecondsAhead(20);
+    if (!target)
+        GTEST_SKIP() << "the moment would fall on the next day";
+    ASSERT_TRUE(tabTo(window.Control("# of Minutes until display:")));
+    press(VK_DOWN);
+    press(VK_TAB, uia::kShift);
+    ASSERT_EQ(focus(), window.Picker());
+    TypeTimeFields(window.Picker(), target->time);
+    EXPECT_EQ(window.State(), (WindowState{"Back soon\r\nWait here", true, "Warning Message", "Display Buttons:",
+                                           "&Yes &No", "Display Message at:", uia::Text(window.Picker()), true}));
+
+    // Preview, closed with Escape: the cancel mark is on No.
+    press('P', uia::kAlt);
+    HWND preview = WaitForMessageDialog("Warning");
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(ReadDialog(preview), (DialogContent{"Warning", "Back soon\r\nWait here", {"&Yes", "&No"}}));
+    uia::PressKey(uia::FocusedWindow(preview), VK_ESCAPE);
+    EXPECT_TRUE(uia::WaitForWindowGone(preview));
+    EXPECT_TRUE(uia::WaitUntil([&] { return IsWindowEnabled(handle) != FALSE; }));
+
+    // Saved through F2: the name typed into the platform's dialog, then Enter.
+    const fs::path file = Unique(fs::temp_directory_path(), "keyboard.cfg");
+    press(VK_F2);
+    HWND dialog = WaitForWindow("Save Brevant Config File", kFileDialogClass);
+    ASSERT_NE(dialog, nullptr);
+    HWND name = uia::FocusedWindow(dialog);
+    uia::SelectAllText(name);
+    uia::TypeText(name, file.string());
+    uia::PressKey(name, VK_RETURN);
+    EXPECT_TRUE(uia::WaitForWindowGone(dialog));
+    ASSERT_TRUE(uia::WaitUntil([&] { return LinesOf(file).size() == 6; })) << file;
+    EXPECT_EQ(LinesOf(file), (std::vector<std::string>{"[Message1]", "Text=Back soon^Wait here", "Type=1",
+                                                       "Delay=TRUE", "Time=" + ClockTimeText(target->time),
+                                                       "Buttons=YESNO"}));
+
+    // OK, with its accelerator, a little before the time: the message comes
+    // at its time, Enter closes it.
+    EXPECT_TRUE(uia::WaitUntil([&] { return IsWindowEnabled(handle) != FALSE; }));
+    uia::WaitUntil([&] { return MillisecondsSince(target->dateTime) > -2000; }, 30s);
+    press('O', uia::kAlt);
+    EXPECT_TRUE(uia::WaitForWindowGone(handle));
+    HWND message = WaitForDialogAt("Warning", target->dateTime);
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(ReadDialog(message), (DialogContent{"Warning", "Back soon\r\nWait here", {"&Yes", "&No"}}));
+    uia::PressKey(uia::FocusedWindow(message), VK_RETURN);
+    ExpectEndsAndLeavesNothing();
 }
 
 }  // namespace
