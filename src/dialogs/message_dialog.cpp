@@ -74,30 +74,48 @@ void ShowSystemIcon(widgets::Image& image, int iconId, int size)
     image.SetIcon(static_cast<HICON>(LoadImageA(nullptr, resource, IMAGE_ICON, size, size, LR_SHARED)));
 }
 
-struct TextMeasure {
-    SIZE alphabet;  // the 52 letters A-Z a-z
-    SIZE text;
-};
-
-TextMeasure MeasureInFont(HWND hwnd, HFONT font, std::string_view text, int screenWidth)
-{
-    static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    TextMeasure measure{};
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ previous = SelectObject(dc, font);
-    GetTextExtentPointA(dc, kAlphabet, sizeof kAlphabet - 1, &measure.alphabet);
-    // Word wrapping within half the screen width; an empty text keeps the
-    // starting rectangle exactly (some platforms would shrink it to nothing).
-    RECT r{0, 0, screenWidth / 2, 0};
-    if (!text.empty()) {
-        const int length = static_cast<int>(std::min<size_t>(text.size(), INT_MAX));
-        DrawTextA(dc, text.data(), length, &r, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+// A device context of the window with the dialog font selected, for measuring.
+class MeasuringContext {
+public:
+    MeasuringContext(HWND hwnd, HFONT font)
+        : hwnd_(hwnd), dc_(GetDC(hwnd)), previous_(SelectObject(dc_, font))
+    {
     }
-    measure.text = {r.right - r.left, r.bottom - r.top};
-    SelectObject(dc, previous);
-    ReleaseDC(hwnd, dc);
-    return measure;
-}
+    ~MeasuringContext()
+    {
+        SelectObject(dc_, previous_);
+        ReleaseDC(hwnd_, dc_);
+    }
+    MeasuringContext(const MeasuringContext&) = delete;
+    MeasuringContext& operator=(const MeasuringContext&) = delete;
+
+    // The extent of the 52 letters A-Z a-z.
+    SIZE Alphabet() const
+    {
+        static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+        SIZE size{};
+        GetTextExtentPointA(dc_, kAlphabet, sizeof kAlphabet - 1, &size);
+        return size;
+    }
+
+    // The text word-wrapped within the width; a word longer than a line widens
+    // the text unless breakFlags break it. An empty text keeps the starting
+    // rectangle exactly (some platforms would shrink it to nothing).
+    SIZE Wrapped(std::string_view text, int width, UINT breakFlags = 0) const
+    {
+        RECT r{0, 0, width, 0};
+        if (!text.empty()) {
+            const int length = static_cast<int>(std::min<size_t>(text.size(), INT_MAX));
+            DrawTextA(dc_, text.data(), length, &r, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | breakFlags);
+        }
+        return {r.right - r.left, r.bottom - r.top};
+    }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+    HGDIOBJ previous_;
+};
 
 SIZE FrameSize(HWND hwnd)
 {
@@ -106,6 +124,16 @@ SIZE FrameSize(HWND hwnd)
     GetClientRect(hwnd, &client);
     return {(window.right - window.left) - client.right,
             (window.bottom - window.top) - client.bottom};
+}
+
+// The work area of the monitor: the taskbar and the like excluded.
+LayoutRect WorkAreaOf(HMONITOR monitor)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(monitor, &info);
+    const RECT& r = info.rcWork;
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 widgets::Bounds ToBounds(const LayoutRect& r) { return {r.left, r.top, r.width, r.height}; }
@@ -120,7 +148,10 @@ TMessageForm::TMessageForm(std::string_view text, MessageKind kind, DialogButton
                    {.exStyle = kFrameExStyle, .style = kFrameStyle, .caption = KindInfo(kind).caption,
                     .x = 0, .y = 0, .width = 400, .height = 300, .parent = DialogOwner()});
     SetLayoutDpi(widgets::DpiOfWindow(Handle()));
-    const MessageDialogLayout layout = LayOut(text);
+    // Centred on the primary screen, so held inside the primary monitor: the
+    // one at the origin.
+    const MessageDialogLayout layout =
+        LayOut(text, WorkAreaOf(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY)));
     SetWindowPos(Handle(), nullptr, layout.window.left, layout.window.top, layout.window.width,
                  layout.window.height, SWP_NOZORDER | SWP_NOACTIVATE);
     widgets::RethrowPending();
@@ -130,6 +161,7 @@ TMessageForm::TMessageForm(std::string_view text, MessageKind kind, DialogButton
     // The text goes in after creation: creating a window carries at most
     // 32767 characters of text on some platforms.
     label_.Create(Handle(), ToBounds(layout.label), "", font_.get(), {});
+    label_.SetBreakLongWords(breakLongWords_);
     label_.SetText(text);
     keyboard_.Attach(Handle());
     int id = kFirstButtonId;
@@ -146,25 +178,40 @@ TMessageForm::TMessageForm(std::string_view text, MessageKind kind, DialogButton
         focusOnActivation_ = buttons_.front()->Handle();
 }
 
-MessageDialogLayout TMessageForm::LayOut(std::string_view text)
+MessageDialogLayout TMessageForm::LayOut(std::string_view text, const LayoutRect& workArea)
 {
     const widgets::Dpi dpi = LayoutDpi();
     font_ = CreateDialogFont(dpi);
+    const MeasuringContext measuring(Handle(), font_.get());
+    const SIZE alphabet = measuring.Alphabet();
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const TextMeasure measure = MeasureInFont(Handle(), font_.get(), text, screenWidth);
+    // Wrapped within half the screen width.
+    const SIZE wrapped = measuring.Wrapped(text, screenWidth / 2);
     const SIZE frame = FrameSize(Handle());
-    return LayOutMessageDialog({
-        .charWidth = measure.alphabet.cx / 52,
-        .charHeight = measure.alphabet.cy,
+    MessageDialogInput input{
+        .charWidth = alphabet.cx / 52,
+        .charHeight = alphabet.cy,
         .screenWidth = screenWidth,
         .screenHeight = GetSystemMetrics(SM_CYSCREEN),
-        .textWidth = measure.text.cx,
-        .textHeight = measure.text.cy,
+        .workArea = workArea,
+        .textWidth = wrapped.cx,
+        .textHeight = wrapped.cy,
         .frameWidth = frame.cx,
         .frameHeight = frame.cy,
         .buttons = buttonSet_,
         .iconSize = dpi.Scale(kMessageIconSize),
-    });
+    };
+    // Too wide for the monitor: wrapped again to the width it leaves, a word
+    // longer than a line broken inside, as the label then draws it. A text
+    // that fits is drawn as it was measured, without that style.
+    const int roomWidth = TextRoom(input).width;
+    breakLongWords_ = input.textWidth > roomWidth;
+    if (breakLongWords_) {
+        const SIZE narrowed = measuring.Wrapped(text, roomWidth, DT_EDITCONTROL);
+        input.textWidth = narrowed.cx;
+        input.textHeight = narrowed.cy;
+    }
+    return LayOutMessageDialog(input);
 }
 
 void TMessageForm::ChangeDpi(widgets::Dpi dpi, const RECT& suggested)
@@ -172,14 +219,19 @@ void TMessageForm::ChangeDpi(widgets::Dpi dpi, const RECT& suggested)
     SetLayoutDpi(dpi);
     // The old font stays alive until every control has the new one.
     const widgets::FontHandle oldFont = std::move(font_);
-    const MessageDialogLayout layout = LayOut(label_.Text());
-    // Where the platform puts it, at the size its content needs now.
-    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, layout.window.width, layout.window.height,
+    const LayoutRect workArea = WorkAreaOf(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST));
+    const MessageDialogLayout layout = LayOut(label_.Text(), workArea);
+    // Where the platform puts it, at the size its content needs now, kept
+    // inside the monitor it goes to.
+    const LayoutRect place =
+        KeptInside({suggested.left, suggested.top, layout.window.width, layout.window.height}, workArea);
+    SetWindowPos(Handle(), nullptr, place.left, place.top, place.width, place.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     image_.SetBounds(ToBounds(layout.icon));
     ShowSystemIcon(image_, iconId_, layout.icon.width);
     SendMessageA(label_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     label_.SetBounds(ToBounds(layout.label));
+    label_.SetBreakLongWords(breakLongWords_);
     for (size_t i = 0; i < buttons_.size(); ++i) {
         SendMessageA(buttons_[i]->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         buttons_[i]->SetBounds(ToBounds(layout.buttons[i].bounds));

@@ -57,7 +57,9 @@ private:
     friend std::unique_ptr<TMessageForm> BuildMessageDialog(std::string_view, MessageKind,
                                                             DialogButtonSet);
 
-    MessageDialogLayout LayOut(std::string_view text);
+    // Measures the text in the font at the dialog's scale and lays it out
+    // inside the work area given; sets breakLongWords_.
+    MessageDialogLayout LayOut(std::string_view text, const LayoutRect& workArea);
     void ChangeDpi(widgets::Dpi dpi, const RECT& suggested);
     void Press(MessageButton& button);
     MessageButton* FocusedButton() const;
@@ -67,6 +69,7 @@ private:
     widgets::FontHandle font_;
     widgets::Image image_;
     widgets::Label label_;
+    bool breakLongWords_ = false;  // the text was measured breaking long words
     std::vector<std::unique_ptr<MessageButton>> buttons_;  // left to right
     widgets::KeyboardNavigation keyboard_;
     HWND focusOnActivation_ = nullptr;

@@ -46,6 +46,33 @@ DialogButtonSet FirstIn(DialogButtonSet set, std::initializer_list<DialogButtonS
     return 0;
 }
 
+// The room the work area leaves inside the frame and the margins; never negative.
+LayoutSize InnerRoom(const MessageDialogInput& in, const MessageDialogMetrics& m)
+{
+    return {std::max(0, in.workArea.width - in.frameWidth - 2 * m.horizontalMargin),
+            std::max(0, in.workArea.height - in.frameHeight - 2 * m.verticalMargin)};
+}
+
+int RowWidth(int count, int buttonWidth, int spacing)
+{
+    return count == 0 ? 0 : count * buttonWidth + (count - 1) * spacing;
+}
+
+// The buttons' own width, or one narrower that lets the row fit the room.
+int ButtonWidth(int count, const MessageDialogMetrics& m, int room)
+{
+    if (RowWidth(count, m.buttonWidth, m.buttonSpacing) <= room)
+        return m.buttonWidth;
+    return std::max(0, (room - (count - 1) * m.buttonSpacing) / count);
+}
+
+// The height of the whole lines that fit in the height given. A line counts
+// as at least a pixel high: a font measured as nothing would divide by zero.
+int WholeLines(int height, int lineHeight)
+{
+    return height - height % std::max(lineHeight, 1);
+}
+
 }  // namespace
 
 MessageKindInfo KindInfo(MessageKind kind)
@@ -70,14 +97,37 @@ MessageDialogMetrics ComputeMetrics(int w, int h)
             .buttonSpacing = across(4)};
 }
 
+LayoutSize TextRoom(const MessageDialogInput& in)
+{
+    const MessageDialogMetrics m = ComputeMetrics(in.charWidth, in.charHeight);
+    const LayoutSize inner = InnerRoom(in, m);
+    return {std::max(0, inner.width - in.iconSize - m.horizontalSpacing),
+            std::max(0, inner.height - m.verticalSpacing - m.buttonHeight)};
+}
+
+LayoutRect KeptInside(const LayoutRect& window, const LayoutRect& area)
+{
+    // The far edge first, so that the near one wins when the window is larger.
+    const auto kept = [](int start, int length, int areaStart, int areaLength) {
+        return std::max(areaStart, std::min(start, areaStart + areaLength - length));
+    };
+    return {kept(window.left, window.width, area.left, area.width),
+            kept(window.top, window.height, area.top, area.height), window.width, window.height};
+}
+
 MessageDialogLayout LayOutMessageDialog(const MessageDialogInput& in)
 {
     MessageDialogLayout out{};
     const MessageDialogMetrics m = ComputeMetrics(in.charWidth, in.charHeight);
     out.metrics = m;
 
-    const int blockWidth = in.textWidth + m.horizontalSpacing + in.iconSize;
-    const int blockHeight = std::max(in.textHeight, in.iconSize);
+    // A text larger than the room is cut: to its width, and to the whole lines that fit.
+    const LayoutSize room = TextRoom(in);
+    const int labelWidth = std::min(in.textWidth, room.width);
+    const int labelHeight =
+        in.textHeight <= room.height ? in.textHeight : WholeLines(room.height, in.charHeight);
+    const int blockWidth = labelWidth + m.horizontalSpacing + in.iconSize;
+    const int blockHeight = std::max(labelHeight, in.iconSize);
 
     const DialogButtonSet defaultButton =
         FirstIn(in.buttons, {Button::OK, Button::Yes, Button::Retry});
@@ -88,7 +138,8 @@ MessageDialogLayout LayOutMessageDialog(const MessageDialogInput& in)
             out.buttons.push_back({&info, info.bit == defaultButton, info.bit == cancelButton, {}});
     }
     const int count = static_cast<int>(out.buttons.size());
-    const int rowWidth = count == 0 ? 0 : count * m.buttonWidth + (count - 1) * m.buttonSpacing;
+    const int buttonWidth = ButtonWidth(count, m, InnerRoom(in, m).width);
+    const int rowWidth = RowWidth(count, buttonWidth, m.buttonSpacing);
 
     out.clientWidth = std::max(blockWidth, rowWidth) + 2 * m.horizontalMargin;
     // The row's band is kept also when there are no buttons.
@@ -97,18 +148,19 @@ MessageDialogLayout LayOutMessageDialog(const MessageDialogInput& in)
     const int outerWidth = out.clientWidth + in.frameWidth;
     const int outerHeight = out.clientHeight + in.frameHeight;
     // Each half is truncated on its own.
-    out.window = {in.screenWidth / 2 - outerWidth / 2, in.screenHeight / 2 - outerHeight / 2,
-                  outerWidth, outerHeight};
+    out.window = KeptInside({in.screenWidth / 2 - outerWidth / 2, in.screenHeight / 2 - outerHeight / 2,
+                             outerWidth, outerHeight},
+                            in.workArea);
 
     out.icon = {m.horizontalMargin, m.verticalMargin, in.iconSize, in.iconSize};
     out.label = {m.horizontalMargin + in.iconSize + m.horizontalSpacing, m.verticalMargin,
-                 in.textWidth, in.textHeight};
+                 labelWidth, labelHeight};
 
     int x = (out.clientWidth - rowWidth) / 2;
     const int top = blockHeight + m.verticalMargin + m.verticalSpacing;
     for (PlacedButton& button : out.buttons) {
-        button.bounds = {x, top, m.buttonWidth, m.buttonHeight};
-        x += m.buttonWidth + m.buttonSpacing;
+        button.bounds = {x, top, buttonWidth, m.buttonHeight};
+        x += buttonWidth + m.buttonSpacing;
     }
     return out;
 }

@@ -3,6 +3,11 @@
 // their left-to-right order) and its layout arithmetic. Every size derives
 // from two bases measured in the dialog font: the average character width w
 // and the line height h. Measuring itself is left to the caller.
+//
+// The dialog never passes the edges of its monitor's work area. A text too
+// wide for it is measured again at the width TextRoom gives; a text still too
+// tall shows the whole lines that fit; a row of buttons too wide gets
+// narrower buttons. A dialog that fits is laid out as if there were no limit.
 #include "dialogs/message_types.h"
 #include "widgets/dpi.h"
 
@@ -36,6 +41,11 @@ struct LayoutRect {
     friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
 };
 
+struct LayoutSize {
+    int width, height;
+    friend bool operator==(const LayoutSize&, const LayoutSize&) = default;
+};
+
 struct MessageDialogMetrics {
     int horizontalMargin, verticalMargin;
     int horizontalSpacing;  // icon to text
@@ -54,6 +64,7 @@ inline constexpr int kMessageIconSize = 32;
 struct MessageDialogInput {
     int charWidth, charHeight;         // w and h
     int screenWidth, screenHeight;     // the primary screen, in pixels
+    LayoutRect workArea;               // the monitor's, the taskbar excluded
     int textWidth, textHeight;         // the text as the platform lays it out
     int frameWidth, frameHeight;       // outer size minus client size
     DialogButtonSet buttons;
@@ -70,12 +81,20 @@ struct PlacedButton {
 struct MessageDialogLayout {
     MessageDialogMetrics metrics;
     int clientWidth, clientHeight;
-    LayoutRect window;  // outer rectangle, centred; may lie partly off screen
+    LayoutRect window;  // outer rectangle, centred, moved inside the work area if need be
     LayoutRect icon;
     LayoutRect label;
     std::vector<PlacedButton> buttons;  // left to right
 };
 
 MessageDialogLayout LayOutMessageDialog(const MessageDialogInput& input);
+
+// The largest text the work area leaves room for beside the icon and above
+// the buttons; never negative. The input's text size plays no part.
+LayoutSize TextRoom(const MessageDialogInput& input);
+
+// The rectangle moved as little as puts it inside the area. One larger than
+// the area keeps its top left corner there, so that its caption stays reachable.
+LayoutRect KeptInside(const LayoutRect& window, const LayoutRect& area);
 
 }  // namespace brevant

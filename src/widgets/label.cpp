@@ -26,6 +26,17 @@ void Label::SetText(std::string_view text)
         FitToText();
 }
 
+void Label::SetBreakLongWords(bool breakLongWords)
+{
+    const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
+    const LONG_PTR wanted =
+        breakLongWords ? (style | SS_EDITCONTROL) : (style & ~static_cast<LONG_PTR>(SS_EDITCONTROL));
+    if (wanted == style)
+        return;
+    SetWindowLongPtrA(Handle(), GWL_STYLE, wanted);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void Label::FitToText()
 {
     // The height of a line even when the text is empty.

@@ -19,6 +19,8 @@ public:
                 const Options& options);
 
     void SetText(std::string_view text);
+    // Whether a word longer than a line breaks inside it, as in an edit control.
+    void SetBreakLongWords(bool breakLongWords);
     void SetTextColour(COLORREF colour);
 
     std::function<void()> onClick;

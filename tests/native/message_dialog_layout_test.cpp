@@ -12,12 +12,13 @@ namespace {
 namespace B = DialogButton;
 
 // The worked example: w 6, h 13, a text of 200 by 26, a 1280 by 1024 screen and
-// a frame adding 6 by 25 to the client area.
+// a frame adding 6 by 25 to the client area. Its work area reaches far past
+// the screen, so that no example holds the dialog in.
 MessageDialogInput Example(DialogButtonSet buttons)
 {
     return {.charWidth = 6, .charHeight = 13, .screenWidth = 1280, .screenHeight = 1024,
-            .textWidth = 200, .textHeight = 26, .frameWidth = 6, .frameHeight = 25,
-            .buttons = buttons};
+            .workArea = {-10'000, -10'000, 20'000, 20'000}, .textWidth = 200, .textHeight = 26,
+            .frameWidth = 6, .frameHeight = 25, .buttons = buttons};
 }
 
 std::vector<std::string> NamesOf(const MessageDialogLayout& layout)
@@ -168,6 +169,48 @@ TEST(MessageDialogLayout, NarrowRowIsCentredUnderAWideText)
     EXPECT_EQ(layout.clientWidth, 600 + 15 + 32 + 24);
     EXPECT_EQ(layout.buttons[0].bounds.left, (layout.clientWidth - rowWidth) / 2);
     EXPECT_EQ(layout.buttons[2].bounds.left, (layout.clientWidth - rowWidth) / 2 + 162);
+}
+
+TEST(MessageDialogLayout, DialogIsHeldInsideTheWorkArea)
+{
+    struct Case {
+        const char* what;
+        int charWidth, textWidth, textHeight;
+        DialogButtonSet buttons;
+        LayoutRect workArea, window, label;
+        int buttonWidth;
+    };
+    // The screen less a 40-pixel taskbar: 1203 by 894 left for the text at w 6.
+    const LayoutRect taskbarBelow{0, 0, 1280, 984};
+    const Case cases[] = {
+        {"fits: as without a limit", 6, 200, 26, B::OK | B::Cancel, taskbarBelow, {502, 451, 277, 122},
+         {59, 13, 200, 26}, 75},
+        {"a word wider than the room", 6, 6215, 13, B::OK, taskbarBelow, {0, 451, 1280, 122}, {59, 13, 1203, 13}, 75},
+        {"2000 lines: the whole lines that fit", 6, 200, 26'000, B::OK, taskbarBelow, {502, 10, 277, 974},
+         {59, 13, 200, 884}, 75},
+        {"eleven buttons at a large font", 12, 200, 26, 0x7FF, taskbarBelow, {3, 451, 1274, 122},
+         {86, 13, 200, 26}, 100},
+        {"a small dialog across the edge moves", 6, 200, 26, B::OK, {0, 0, 1280, 500}, {502, 378, 277, 122},
+         {59, 13, 200, 26}, 75},
+        {"too small for the icon: from the top left", 6, 200, 26, B::OK, {100, 50, 200, 100},
+         {100, 50, 200, 122}, {59, 13, 123, 0}, 75},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MessageDialogInput input = Example(c.buttons);
+        input.charWidth = c.charWidth;
+        input.textWidth = c.textWidth;
+        input.textHeight = c.textHeight;
+        input.workArea = c.workArea;
+        const MessageDialogLayout layout = LayOutMessageDialog(input);
+        EXPECT_EQ(layout.window, c.window);
+        EXPECT_EQ(layout.label, c.label);
+        // A text cut in width is cut to the width it is measured again at.
+        if (c.textWidth > c.label.width)
+            EXPECT_EQ(TextRoom(input).width, c.label.width);
+        for (const PlacedButton& b : layout.buttons)
+            EXPECT_EQ(b.bounds.width, c.buttonWidth);
+    }
 }
 
 TEST(MessageDialogLayout, DefaultAndCancelMarks)

@@ -450,6 +450,47 @@ TEST(MessageDialog, AHugeTextStillOpensAndCloses)
     EXPECT_EQ(shown.result, DialogResult::Cancel);
 }
 
+// A message too large for the screen: the caption bar, the text and every
+// button stay on the monitor's work area.
+TEST(MessageDialog, AnOversizedMessageStaysInsideTheWorkArea)
+{
+    std::string lines;
+    for (int i = 0; i < 2000; ++i)
+        lines += "Line " + std::to_string(i) + "\r\n";
+    const auto within = [](RECT inner, const RECT& outer) {
+        return UnionRect(&inner, &inner, &outer) && EqualRect(&inner, &outer);
+    };
+    for (const auto& [text, cut] : {std::pair{std::string(1000, 'W'), false}, std::pair{lines, true}}) {
+        SCOPED_TRACE(text.substr(0, 8));
+        ShowDriven(text, MessageKind::Warning, B::OK | B::Cancel, [&](HWND dialog) {
+            MONITORINFO monitor{.cbSize = sizeof monitor};
+            ASSERT_TRUE(GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor));
+            RECT window;  // the caption bar included
+            GetWindowRect(dialog, &window);
+            EXPECT_TRUE(within(window, monitor.rcWork));
+            for (const uia::ControlInfo& control : uia::ListControls(dialog)) {
+                RECT r;
+                GetWindowRect(control.handle, &r);
+                EXPECT_TRUE(within(r, monitor.rcWork)) << control.text.substr(0, 8);
+            }
+            // The word whole, broken inside as the label breaks it; the lines cut.
+            const HWND label = ControlNamed(dialog, "Message");
+            EXPECT_EQ((GetWindowLongPtrA(label, GWL_STYLE) & SS_EDITCONTROL) != 0, !cut);
+            RECT shown;
+            GetClientRect(label, &shown);
+            RECT needed = shown;
+            HDC dc = GetDC(label);
+            HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+            DrawTextA(dc, text.data(), static_cast<int>(text.size()), &needed,
+                      DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_EDITCONTROL);
+            SelectObject(dc, previous);
+            ReleaseDC(label, dc);
+            EXPECT_EQ(needed.bottom > shown.bottom, cut);
+            uia::RequestClose(dialog);
+        });
+    }
+}
+
 // The layout's rounding is the platform's MulDiv, including its edges.
 TEST(MulDivRounded, AgreesWithThePlatform)
 {
