@@ -4,6 +4,8 @@
 #include "widgets/form.h"
 #include "widgets/message_loop.h"
 
+#include <utility>
+
 namespace brevant {
 
 Application::Application(const char* title)
@@ -29,43 +31,43 @@ void RequestTermination() { PostQuitMessage(0); }
 
 void Application::HideTaskbarEntry() { ShowWindow(Handle(), SW_HIDE); }
 
-void Application::Run(widgets::Form& mainForm, std::function<void()> onFirstShow)
+void Application::Run(widgets::Form* mainForm, std::function<void()> onFirstShow)
 {
-    mainForm_ = &mainForm;
+    mainForm_ = mainForm;
     onFirstShow_ = std::move(onFirstShow);
-    const int show = StartupShowCommand();
-    if (show == SW_SHOWMINNOACTIVE) {
+    if (StartupShowCommand() == SW_SHOWMINNOACTIVE) {
         // Only a minimized taskbar entry until the user restores it.
         ShowWindow(Handle(), SW_SHOWMINNOACTIVE);
     } else {
-        // The show handler hides the taskbar entry at once, so it is not shown
-        // first only to vanish: that saves the start a round trip to the screen.
+        // The taskbar entry is hidden at once, so it is not shown first only
+        // to vanish: that saves the start a round trip to the screen.
         ShowMainForm();
-        if (show == SW_SHOWMAXIMIZED)
-            ShowWindow(mainForm.Handle(), SW_SHOWMAXIMIZED);
     }
     widgets::RunMessageLoop([] { return false; });
 }
 
 void Application::ShowMainForm()
 {
-    if (mainFormShown_)
+    if (std::exchange(shown_, true))
         return;
-    mainFormShown_ = true;
     {
         // An error in the show handler is reported before the window is
         // shown, also when the show comes from the taskbar entry's restore.
         widgets::NestedLoopScope outermost;
         widgets::GuardOutermost(onFirstShow_);
     }
+    if (!mainForm_)
+        return;
     mainForm_->ShowCentred();
+    if (StartupShowCommand() == SW_SHOWMAXIMIZED)
+        ShowWindow(mainForm_->Handle(), SW_SHOWMAXIMIZED);
 }
 
 std::optional<LRESULT> Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_RESTORE && !mainFormShown_) {
+        if ((wParam & 0xFFF0) == SC_RESTORE && !shown_) {
             DefWindowProcA(Handle(), message, wParam, lParam);
             ShowMainForm();
             return 0;

@@ -1,7 +1,8 @@
 #pragma once
 // The application object: the program's own hidden top-level window, titled
-// "Message", which owns the main window and carries the taskbar button; the
-// start-up show command; the message loop; the termination request.
+// "Message", which owns the program's other windows and carries the taskbar
+// button; the start-up show command; the message loop; the termination
+// request.
 #include "widgets/window.h"
 
 #include <functional>
@@ -16,10 +17,13 @@ class Application : public widgets::Window {
 public:
     explicit Application(const char* title);
 
-    // Shows the main window the way the platform asked the process to start,
-    // runs the message loop until termination has been requested, and leaves
-    // the exit status to the caller (always 0).
-    void Run(widgets::Form& mainForm, std::function<void()> onFirstShow);
+    // Runs the message loop until termination has been requested, and leaves
+    // the exit status to the caller (always 0). The program first shows itself
+    // the way the platform asked the process to start: at once, or, started
+    // minimized, once the user restores its taskbar entry. It then runs
+    // `onFirstShow` and shows the main form, if it has one, centred (or
+    // maximized when so started).
+    void Run(widgets::Form* mainForm, std::function<void()> onFirstShow);
 
     // Hides the taskbar entry.
     void HideTaskbarEntry();
@@ -32,7 +36,7 @@ private:
 
     widgets::Form* mainForm_ = nullptr;
     std::function<void()> onFirstShow_;
-    bool mainFormShown_ = false;
+    bool shown_ = false;
 };
 
 // The show command the platform handed to the process (GetStartupInfoA):

@@ -44,6 +44,8 @@ std::string QuotedForProfile(std::string_view value);
 inline constexpr std::array<MessageKind, 4> KindsInFileOrder = {
     MessageKind::Error, MessageKind::Warning, MessageKind::Information, MessageKind::Confirmation};
 inline constexpr int32_t UnreadableTypeCode = 99;
+// What the program says of a file whose "Type" is missing or unreadable.
+inline constexpr char UnreadableTypeMessage[] = "Type Of message is incorrect. Never modify the config file manually!";
 
 int32_t FileTypeCode(MessageKind kind);
 // The kind a code names, or nothing for any code but 0 to 3.
@@ -87,6 +89,7 @@ enum class ButtonsChoice { Hide, Display, ShowAll, None };
 struct ButtonsSelection {
     ButtonsChoice choice;
     ButtonTicks ticks;
+    friend bool operator==(const ButtonsSelection&, const ButtonsSelection&) = default;
 };
 
 // The "Buttons" value the writer stores for the selection.

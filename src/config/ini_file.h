@@ -2,6 +2,8 @@
 // Access to one INI file through the platform's profile functions. It keeps
 // nothing open: every call hands the section, key and file name to the
 // platform, which reads or rewrites the file there and then.
+#include "config/message_file.h"
+
 #include <cstdint>
 #include <string>
 
@@ -33,6 +35,25 @@ public:
 
 private:
     std::string fileName_;
+};
+
+// One section of an INI file, as the message file's rules read and write it.
+class IniSection : public ProfileSection {
+public:
+    IniSection(const TIniFile& file, std::string_view section) : file_(file), section_(section) {}
+
+    std::string ReadText(std::string_view key, std::string_view defaultValue) const override
+    {
+        return file_.ReadText(section_, std::string(key), std::string(defaultValue));
+    }
+    void WriteText(std::string_view key, std::string_view value) override
+    {
+        file_.WriteText(section_, std::string(key), std::string(value));
+    }
+
+private:
+    const TIniFile& file_;
+    std::string section_;
 };
 
 }  // namespace brevant

@@ -1,11 +1,20 @@
-// The command-line run, for batch files and scheduled tasks: the config file
-// named after "/c" is loaded and its message shown with no user action.
+// The command-line run: the argument, the config file's path, the existence
+// test, the message loaded from the file, and the display run. No window of
+// the configuration's is built.
+#include "main/command_line_run.h"
+
 #include "app/application.h"
+#include "app/command_line.h"
+#include "config/ini_file.h"
+#include "config/message_file.h"
+#include "dialogs/dialog_owner.h"
 #include "dialogs/message_dialog.h"
 #include "main/config_path.h"
-#include "main/main.h"
+#include "main/display_run.h"
+#include "text/clock.h"
 #include "widgets/callback_boundary.h"
 #include "widgets/handles.h"
+#include "widgets/window.h"
 
 namespace brevant {
 
@@ -39,35 +48,67 @@ void ShowErrorAndEnd(const std::string& text)
     RequestTermination();
 }
 
+// The program's own window in this run: hidden, 1 by 1 pixel, with the
+// window's design caption. It is what those who look for the program's
+// windows find, and a request to close it ends the program.
+class CommandLineWindow : public widgets::Window {
+public:
+    CommandLineWindow()
+    {
+        CreateWindowOf({.name = "BrevantCommandLine"},
+                       {.style = WS_POPUP | WS_CAPTION | WS_SYSMENU, .caption = "Brevant",
+                        .x = GetSystemMetrics(SM_CXSCREEN) / 2, .y = GetSystemMetrics(SM_CYSCREEN) / 2,
+                        .width = 1, .height = 1, .parent = DialogOwner()});
+    }
+
+protected:
+    std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_CLOSE) {
+            RequestTermination();
+            return 0;
+        }
+        return Window::HandleMessage(message, wParam, lParam);
+    }
+};
+
 }  // namespace
 
-void TfrmMain::StartFromCommandLine(const std::string& argument)
+void RunFromCommandLine(const std::string& argument)
 {
+    const CommandLineWindow window;
     if (!HasConfigSwitch(argument)) {
         ShowErrorAndEnd("Illegal command line format. Format MUST be in the format of "
                         "<program name> /c<config file name>");
         return;
     }
-    ConfigFileName = ConfigPathFromArgument(argument, commandLineArgument(0),
-                                            [](unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; });
-    if (const auto tooLong = PathTooLongMessage(ConfigFileName)) {
+    const std::string path = ConfigPathFromArgument(argument, CommandLineArgument(0),
+                                                    [](unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; });
+    if (const auto tooLong = PathTooLongMessage(path)) {
         ShowErrorAndEnd(*tooLong);
         return;
     }
-    if (!IsExistingFile(ConfigFileName)) {
-        ShowErrorAndEnd("File " + ConfigFileName + " does not exist.");
+    if (!IsExistingFile(path)) {
+        ShowErrorAndEnd("File " + path + " does not exist.");
         return;
     }
-    SetWindowPos(Handle(), nullptr, 0, 0, 1, 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RunFromCommandLine = true;
     // A file that cannot be read to its end leaves nothing to wait for: the
     // error is shown and the process ends rather than linger unseen.
+    bool typeUnreadable = false;
+    MessageSettings settings;
     try {
-        LoadConfigFile(true);
+        const TIniFile ini(path);
+        settings = ReadMessageSettings(IniSection(ini, ConfigSection), CurrentDateTime(), [&] {
+            typeUnreadable = true;
+            ShowErrorAndEnd(UnreadableTypeMessage);
+        });
     } catch (...) {
         widgets::ReportError(std::current_exception());
         RequestTermination();
+        return;
     }
+    if (!typeUnreadable)
+        RunDisplay(settings, CurrentDateTime);
 }
 
 }  // namespace brevant

@@ -1,12 +1,14 @@
 // Reading the message from the controls, and the run that waits for the
 // chosen moment, shows the message and ends the process.
+#include "main/display_run.h"
+
 #include "app/application.h"
 #include "config/config_values.h"
 #include "dialogs/message_dialog.h"
 #include "main/display_time.h"
 #include "main/main.h"
-#include "widgets/callback_boundary.h"
 #include "text/clock.h"
+#include "widgets/callback_boundary.h"
 #include "widgets/message_loop.h"
 
 #include <algorithm>
@@ -36,74 +38,65 @@ void WaitUntil(const std::function<TimeValue()>& clock, TimeValue target)
 
 }  // namespace
 
-void TfrmMain::GatherSettings()
+void RunDisplay(const MessageSettings& settings, const std::function<TimeValue()>& clock)
 {
-    MessageText = chkMessage.Checked() ? Memo1.Text() : std::string();
-
-    if (rbtnError.Selected())
-        MessageType = MessageKind::Error;
-    else if (rbtnWarning.Selected())
-        MessageType = MessageKind::Warning;
-    else if (rbtnInformational.Selected())
-        MessageType = MessageKind::Information;
-    else
-        MessageType = MessageKind::Confirmation;
-
-    DelayDisplay = !(rbtnMinutes.Selected() && TrackBar1.Position() == 0);
-
-    if (RunFromCommandLine)
-        return;  // the set the config file named
-    MessageButtons = 0;
-    if (rbtnNoButtons.Selected())
-        return;
-    if (rbtnShowAll.Selected()) {
-        MessageButtons = AllShownButtons;
-    } else if (rbtnDisplayButtons.Selected()) {
-        for (size_t i = 0; i < ButtonTokens.size(); ++i)
-            if (buttonChecks[i]->Checked())
-                MessageButtons |= ButtonTokens[i].bit;
-    }
-}
-
-TimeValue TfrmMain::ComputeDisplayTime() const
-{
-    return DisplayTimeAfter(dateTimeClock(), TrackBar1.Position());
-}
-
-void TfrmMain::btnOKClick()
-{
-    GatherSettings();
-    ShowWindow(Handle(), SW_HIDE);
-    // Nothing of the program is on the screen from here on: whatever happens,
-    // the process ends, after any error has been shown.
     try {
-        if (DelayDisplay) {
-            if (rbtnTime.Selected())
-                WaitUntil(dateTimeClock, ComposeDateTime(PartsOfSystemTime(txtTime.Value())));
-            else if (rbtnMinutes.Selected())
-                WaitUntil(dateTimeClock, ComputeDisplayTime());
+        if (settings.Delayed()) {
+            WaitUntil(clock, settings.delayMode == DelayMode::ClockTime ? settings.clockTime
+                                                                          : DisplayTimeAfter(clock(), settings.minutes));
         }
         // Asked to end during the wait (closed from outside, the session
         // ending): the process ends at once rather than show the message
         // only for the ending to close it.
         if (!widgets::QuitTaken())
-            ShowMessageDialog(MessageText, MessageType, MessageButtons, 0, DialogLayer::AboveOthers);
+            ShowMessageDialog(settings.ShownText(), settings.kind, settings.ButtonSet(), 0, DialogLayer::AboveOthers);
     } catch (...) {
         widgets::ReportError(std::current_exception());
     }
     RequestTermination();
 }
 
-void TfrmMain::btnPreviewClick()
+MessageSettings TfrmMain::GatherSettings() const
 {
-    GatherSettings();
-    ShowMessageDialog(MessageText, MessageType, MessageButtons, 0);
+    MessageSettings settings{.text = Memo1.Text(), .showText = chkMessage.Checked()};
+
+    if (rbtnError.Selected())
+        settings.kind = MessageKind::Error;
+    else if (rbtnWarning.Selected())
+        settings.kind = MessageKind::Warning;
+    else if (rbtnInformational.Selected())
+        settings.kind = MessageKind::Information;
+    else
+        settings.kind = MessageKind::Confirmation;
+
+    if (rbtnNoButtons.Selected())
+        settings.buttons.choice = ButtonsChoice::Hide;
+    else if (rbtnShowAll.Selected())
+        settings.buttons.choice = ButtonsChoice::ShowAll;
+    else if (rbtnDisplayButtons.Selected())
+        settings.buttons.choice = ButtonsChoice::Display;
+    else
+        settings.buttons.choice = ButtonsChoice::None;
+    for (size_t i = 0; i < ButtonTokens.size(); ++i)
+        settings.buttons.ticks[i] = buttonChecks[i]->Checked();
+
+    settings.delayMode = rbtnTime.Selected() ? DelayMode::ClockTime : DelayMode::Minutes;
+    settings.minutes = TrackBar1.Position();
+    settings.clockTime = ComposeDateTime(PartsOfSystemTime(txtTime.Value()));
+    return settings;
 }
 
-void TfrmMain::Timer2Timer()
+void TfrmMain::btnOKClick()
 {
-    Timer2.SetEnabled(false);
-    btnOKClick();
+    const MessageSettings settings = GatherSettings();
+    ShowWindow(Handle(), SW_HIDE);
+    RunDisplay(settings, dateTimeClock);
+}
+
+void TfrmMain::btnPreviewClick()
+{
+    const MessageSettings settings = GatherSettings();
+    ShowMessageDialog(settings.ShownText(), settings.kind, settings.ButtonSet(), 0);
 }
 
 }  // namespace brevant

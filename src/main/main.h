@@ -1,6 +1,7 @@
 #pragma once
-// The configuration window: the message being designed lives in its controls,
-// the message to show in its MessageSettings fields.
+// The configuration window: the message being designed lives in its
+// controls, which GatherSettings reads into a MessageSettings value.
+#include "config/message_settings.h"
 #include "dialogs/message_types.h"
 #include "text/time_value.h"
 #include "widgets/check_box.h"
@@ -12,7 +13,6 @@
 #include "widgets/label.h"
 #include "widgets/radio_button.h"
 #include "widgets/time_picker.h"
-#include "widgets/timer.h"
 #include "widgets/track_bar.h"
 
 #include <functional>
@@ -49,7 +49,6 @@ public:
     widgets::Edit Memo1;
     widgets::GlyphButton btnSave;
     widgets::FileDialog SaveDialog1;
-    widgets::Timer Timer2;
     widgets::GlyphButton btnLoad;
     widgets::FileDialog OpenDialog1;
     widgets::Edit txtMinutes;
@@ -61,20 +60,15 @@ public:
     // row by row, left to right, as they stand in their group.
     widgets::CheckBox* const buttonChecksInGridOrder[9];
 
-    // The local clock the display run waits on, and the command line's
-    // arguments FormShow reads; tests put their own in.
+    // The local clock the display run waits on; tests put their own in.
     std::function<TimeValue()> dateTimeClock;
-    std::function<std::string(int)> commandLineArgument;
 
-    void GatherSettings();
-    // The moment a minutes delay ends, as a full date-time.
-    TimeValue ComputeDisplayTime() const;
+    // The message as the controls hold it: the one reader of the controls.
+    MessageSettings GatherSettings() const;
 
-    // The message to show, as GatherSettings left it.
-    const std::string& messageText() const { return MessageText; }
-    MessageKind messageType() const { return MessageType; }
+    // The buttons the loads of config files have named, each adding to what
+    // the ones before it named.
     DialogButtonSet messageButtons() const { return MessageButtons; }
-    bool delayDisplay() const { return DelayDisplay; }
 
     // Handlers of the controls' events.
     void btnOKClick();
@@ -83,7 +77,6 @@ public:
     void btnPreviewClick();
     void btnSaveClick();
     void btnLoadClick();
-    void Timer2Timer();
     void chkMessageClick();
     void rbtnDisplayButtonsClick();
     void rbtnShowAllClick();
@@ -104,28 +97,21 @@ public:
 
     static bool IsDigitKey(char key);
 
-    // The config file: writing from the controls, reading into them.
+    // The config file: the message the controls hold written to it, and the
+    // message it holds read into the controls.
     void SaveConfigFile();
-    void LoadConfigFile(bool StartTimer);
-    int32_t FileTypeCode() const;
-    bool IsDelayed() const;
-    std::string DelayValueText() const;
-    std::string ButtonsValueText() const;
-    void SelectTypeFromCode(int32_t code);
-    void ApplyButtonsValue(const std::string& value);
+    void LoadConfigFile();
     void ClearButtonChecks();
-
-    // The command-line run: argument 1 holds "/c" and a config file's name.
-    void StartFromCommandLine(const std::string& argument);
 
     const std::string& configFileName() const { return ConfigFileName; }
     void setConfigFileName(std::string name) { ConfigFileName = std::move(name); }
-    bool runFromCommandLine() const { return RunFromCommandLine; }
 
 protected:
     void OnDpiChanged() override;
 
 private:
+    class Loader;
+
     void CreateControls();
     void LoadKindIcons();
     void BindEvents();
@@ -142,14 +128,8 @@ private:
     void SetPickerTimeOfDay(TimeValue time);
 
     Application& application_;
-
-    // MessageSettings.
-    std::string MessageText;
-    MessageKind MessageType = MessageKind::Warning;
     DialogButtonSet MessageButtons = 0;
-    bool DelayDisplay = false;
     std::string ConfigFileName;
-    bool RunFromCommandLine = false;
 };
 
 }  // namespace brevant

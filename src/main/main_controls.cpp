@@ -18,7 +18,6 @@ void TfrmMain::BindEvents()
     btnPreview.onClick = [this] { btnPreviewClick(); };
     btnSave.onClick = [this] { btnSaveClick(); };
     btnLoad.onClick = [this] { btnLoadClick(); };
-    Timer2.onTimer = [this] { Timer2Timer(); };
     btnAbout.onClick = [this] { btnAboutClick(); };
     chkMessage.onClick = [this] { chkMessageClick(); };
     rbtnNoButtons.onClick = [this] { rbtnDisplayButtonsClick(); };

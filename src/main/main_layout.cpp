@@ -128,7 +128,6 @@ TfrmMain::TfrmMain(Application& application)
     : SaveDialog1({.save = true, .title = "Save Brevant Config File",
                    .filter = "Message Config File (*.cfg)|*.cfg", .defaultExtension = "cfg",
                    .initialFileName = "msg.cfg", .options = OFN_HIDEREADONLY | OFN_NOCHANGEDIR}),
-      Timer2(1, 10),
       // Only existing files can be loaded: a mistyped name gets the dialog's own
       // warning instead of ending the program and losing the message being designed.
       OpenDialog1({.title = "Load Brevant Config File", .filter = "Config Files (*.cfg)|*.cfg",
@@ -137,13 +136,11 @@ TfrmMain::TfrmMain(Application& application)
       buttonChecks{&chkYes, &chkNo, &chkOK, &chkCancel, &chkHelp, &chkAbort, &chkRetry, &chkIgnore, &chkAll},
       buttonChecksInGridOrder{&chkYes, &chkNo, &chkOK, &chkCancel, &chkHelp, &chkAll, &chkRetry, &chkAbort, &chkIgnore},
       dateTimeClock(CurrentDateTime),
-      commandLineArgument(CommandLineArgument),
       application_(application)
 {
     CreateForm({.className = "TfrmMain", .caption = "Brevant", .clientWidth = 585,
                 .clientHeight = 379, .owner = application.Handle(), .iconId = IDI_BREVANT,
                 .menu = kMenu});
-    AddTimer(Timer2);
     CreateControls();
     BindEvents();
 }
@@ -191,7 +188,7 @@ void TfrmMain::CreateControls()
                     control.Create(parent, bounds, nullptr);
                 else if constexpr (std::is_same_v<Type, widgets::TrackBar>)
                     control.Create(parent, bounds, font,
-                                   {.minimum = 0, .maximum = 60, .tickFrequency = 5,
+                                   {.minimum = 0, .maximum = LongestDelayMinutes, .tickFrequency = 5,
                                     .lineSize = 1, .pageSize = 2});
                 else
                     control.Create(parent, bounds, font);

@@ -79,12 +79,6 @@ void Form::Place(HWND control, const Bounds& design, HFONT font)
         wrapper->OnScaleChanged();
 }
 
-void Form::AddTimer(Timer& timer)
-{
-    timer.Attach(Handle());
-    timers_.push_back(&timer);
-}
-
 void Form::ShowCentred()
 {
     RECT r;
@@ -126,14 +120,6 @@ std::optional<LRESULT> Form::HandleMessage(UINT message, WPARAM wParam, LPARAM l
         }
         if (HIWORD(wParam) == BN_SETFOCUS || HIWORD(wParam) == BN_KILLFOCUS)
             keyboard_.FocusChanged();
-        break;
-    case WM_TIMER:
-        for (Timer* timer : timers_) {
-            if (timer->Id() == wParam) {
-                timer->Tick();
-                return 0;
-            }
-        }
         break;
     case WM_CLOSE:
         if (onClose) {

@@ -5,7 +5,6 @@
 #include "widgets/font.h"
 #include "widgets/keyboard_navigation.h"
 #include "widgets/menu.h"
-#include "widgets/timer.h"
 #include "widgets/tool_tips.h"
 #include "widgets/window.h"
 
@@ -59,7 +58,6 @@ protected:
     // Creates the window at the scale of the monitor its owner stands on (the
     // system's without an owner); the client size is given at 96 dots per inch.
     void CreateForm(const Params& params);
-    void AddTimer(Timer& timer);
 
     // Called when the form has moved to a monitor of another scale: the
     // derived form places its controls from its stored layout again.
@@ -82,7 +80,6 @@ private:
     IconHandle icon_;
     ToolTips hints_;
     MenuBar menuBar_;
-    std::vector<Timer*> timers_;
     KeyboardNavigation keyboard_;
 };
 

@@ -249,7 +249,6 @@ protected:
 
     void TearDown() override
     {
-        form->Timer2.SetEnabled(false);
         std::filesystem::current_path(workingFolder_);
         folder_.reset();
         MainWindowTest::TearDown();
@@ -273,11 +272,11 @@ protected:
         widgets::GuardOutermost([&] { form->SaveConfigFile(); });
     }
 
-    std::vector<SeenMessage> LoadFrom(const std::string& path, bool startTimer = false)
+    std::vector<SeenMessage> LoadFrom(const std::string& path)
     {
         MessageWatch watch;
         form->setConfigFileName(path);
-        widgets::GuardOutermost([&] { form->LoadConfigFile(startTimer); });
+        widgets::GuardOutermost([&] { form->LoadConfigFile(); });
         return watch.Stop();
     }
 
@@ -433,7 +432,6 @@ TEST_P(ConfigRoundTripTest, SavedWindowLoadsBackIntoANewWindow)
                                     : form->rbtnDisplayButtons.Selected() ? TickedButtons(*form)
                                                                           : 0;
     EXPECT_EQ(form->messageButtons(), buttons);
-    EXPECT_FALSE(form->Timer2.Enabled());
 }
 
 void SetClock(TfrmMain& f, WORD hour, WORD minute, WORD second)
@@ -634,7 +632,6 @@ struct LoadCase {
     std::function<void(TfrmMain&)> before = {};
     std::vector<std::string> reported = {};  // errors that reach the catch point
     bool typeMessage = false;
-    bool startTimer = false;
 };
 
 void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
@@ -650,7 +647,7 @@ TEST_P(ConfigLoadTest, LoadsToADefinedState)
         c.before(*form);
     const std::string minutesEdit = form->txtMinutes.Text();
 
-    const std::vector<SeenMessage> seen = LoadFrom(path, c.startTimer);
+    const std::vector<SeenMessage> seen = LoadFrom(path);
     if (c.typeMessage) {
         ExpectTheTypeMessage(seen);
         EXPECT_TRUE(TakeQuitRequest()) << "termination was not requested";
@@ -659,9 +656,6 @@ TEST_P(ConfigLoadTest, LoadsToADefinedState)
         EXPECT_FALSE(TakeQuitRequest());
     }
     EXPECT_EQ(g_reported, c.reported);
-    // The loader enables the timer as its last step only.
-    EXPECT_EQ(form->Timer2.Enabled(), c.startTimer && c.reported.empty());
-    form->Timer2.SetEnabled(false);
 
     c.check(*form);
     ExpectEnablingFollowsTheChoices(*form);
@@ -832,7 +826,7 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"TypeAbc", Message1({"Text=x", "Type=abc", "Delay=TRUE", "Time=15", "Buttons=ALL"}),
                  AllOf(ShowsType("Warning Message"), ShowsMinutes(15, "15 minutes"),
                      ShowsAllButtons()),
-                 [](TfrmMain& f) { f.rbtnWarning.Select(); }, {}, true, true},
+                 [](TfrmMain& f) { f.rbtnWarning.Select(); }, {}, true},
         LoadCase{"TypeAbsent", Message1({"Text=x", "Delay=FALSE", "Buttons=YES"}),
                  AllOf(ShowsType("Error Message"), ShowsButtons("Display Buttons:", "YES", DialogButton::Yes)), {}, {},
                  true},
@@ -843,12 +837,11 @@ INSTANTIATE_TEST_SUITE_P(
                  true},
         LoadCase{"TypeWithADecimalPoint", Message1({"Text=x", "Type=3.0", "Delay=FALSE"}), ShowsType("Error Message"),
                  {}, {}, true},
-        LoadCase{"StartTimerEnablesTheTimer", kExampleFile,
+        LoadCase{"TheExample", kExampleFile,
                  AllOf(ShowsText("Back soon\r\nWait here", true), ShowsType("Warning Message"),
                        ShowsMinutes(15, "15 minutes"),
                      ShowsButtons("Display Buttons:", "YES NO IGNORE",
-                             DialogButton::Yes | DialogButton::No | DialogButton::Ignore)),
-                 {}, {}, false, true},
+                             DialogButton::Yes | DialogButton::No | DialogButton::Ignore))},
         // Conversion errors stop the loader where they happen.
         LoadCase{"ClockTimeThatIsNoTime",
                  Message1({"Text=x", "Type=0", "Delay=TRUE", "Time=25:61", "Buttons=ALL"}),
@@ -863,7 +856,7 @@ INSTANTIATE_TEST_SUITE_P(
                      SelectMinutes(f, 10);
                      f.txtTime.SetValue(DateTime(2020, 5, 6, 8, 0, 0));
                  },
-                 {"'25:61' is not a valid time"}, false, true},
+                 {"'25:61' is not a valid time"}},
         LoadCase{"AbsentTimeWhileDelayed", Message1({"Text=x", "Type=0", "Delay=TRUE", "Buttons=ALL"}),
                  AllOf(ShowsMinutes(10, " minutes"), ShowsButtons("Display Buttons:", "YES", 0)),
                  [](TfrmMain& f) {
@@ -871,10 +864,10 @@ INSTANTIATE_TEST_SUITE_P(
                      SelectClock(f, 8);
                      f.TrackBar1.SetPosition(10);
                  },
-                 {"'' is not a valid integer value"}, false, true},
+                 {"'' is not a valid integer value"}},
         LoadCase{"TimeThatIsNoNumber", Message1({"Text=x", "Type=0", "Time=abc", "Buttons=ALL"}),
                  AllOf(ShowsMinutes(4, "abc minutes"), ShowsButtons("Display Buttons:", "", 0)),
-                 [](TfrmMain& f) { SelectMinutes(f, 4); }, {"'abc' is not a valid integer value"}, false, true}),
+                 [](TfrmMain& f) { SelectMinutes(f, 4); }, {"'abc' is not a valid integer value"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Bytes that are no text at all, for a file that is no INI file.
@@ -1121,7 +1114,6 @@ TEST_F(ConfigFileTest, OpenDialogLoadsTheChosenFile)
     EXPECT_EQ(s.type, "Warning Message");
     EXPECT_EQ(s.ticks, "YES NO IGNORE");
     EXPECT_EQ(s.position, 15);
-    EXPECT_FALSE(form->Timer2.Enabled());
     EXPECT_FALSE(TakeQuitRequest());
     EXPECT_TRUE(g_reported.empty());
 

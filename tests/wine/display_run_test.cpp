@@ -251,11 +251,11 @@ TEST_F(DisplayRunTest, GatherSettingsFollowsTheControls)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         c.set(*form);
-        form->GatherSettings();
-        EXPECT_EQ(form->messageText(), c.text);
-        EXPECT_EQ(form->messageType(), c.kind);
-        EXPECT_EQ(form->messageButtons(), c.buttons);
-        EXPECT_EQ(form->delayDisplay(), c.delayed);
+        const MessageSettings settings = form->GatherSettings();
+        EXPECT_EQ(settings.ShownText(), c.text);
+        EXPECT_EQ(settings.kind, c.kind);
+        EXPECT_EQ(settings.ButtonSet(), c.buttons);
+        EXPECT_EQ(settings.Delayed(), c.delayed);
     }
 }
 

@@ -44,7 +44,6 @@ protected:
         g_reported.clear();
         app = std::make_unique<Application>("Message");
         form = std::make_unique<TfrmMain>(*app);
-        form->commandLineArgument = [this](int index) { return index == 1 ? argument : std::string(); };
     }
 
     void TearDown() override
@@ -103,7 +102,6 @@ protected:
 
     std::unique_ptr<Application> app;
     std::unique_ptr<TfrmMain> form;
-    std::string argument;
 };
 
 }  // namespace brevant

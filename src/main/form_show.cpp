@@ -1,0 +1,17 @@
+// The window's show handler, raised once when the window is first made
+// visible: the presets of window mode.
+#include "app/application.h"
+#include "app/version.h"
+#include "main/main.h"
+#include "text/clock.h"
+
+namespace brevant {
+
+void TfrmMain::FormShow()
+{
+    txtTime.SetValue(SystemTimeOfParts(SplitDateTime(CurrentDateTime())));
+    SetCaption(Caption() + " v" + kVersion);
+    application_.HideTaskbarEntry();
+}
+
+}  // namespace brevant
