@@ -1,7 +1,7 @@
 #pragma once
 // A top-level window of the program built from a stored layout: fixed size,
 // one font for all its controls, hints, an optional menu with shortcut keys,
-// timers, and the keyboard of a dialog (KeyboardNavigation).
+// and the keyboard of a dialog (KeyboardNavigation).
 #include "widgets/font.h"
 #include "widgets/keyboard_navigation.h"
 #include "widgets/menu.h"
@@ -10,7 +10,6 @@
 
 #include <functional>
 #include <span>
-#include <vector>
 
 namespace brevant::widgets {
 
