@@ -65,14 +65,7 @@ public:
     void ChooseClockTime() override { s_.delayMode = DelayMode::ClockTime; }
     void ClockTimeOfDay(TimeValue timeOfDay) override
     {
-        // The date stays.
-        DateTimeParts parts = SplitDateTime(s_.clockTime);
-        const TimeOfDay time = SplitTime(timeOfDay);
-        parts.hour = time.hour;
-        parts.minute = time.minute;
-        parts.second = time.second;
-        parts.millisecond = time.millisecond;
-        s_.clockTime = ComposeDateTime(parts);
+        s_.clockTime = ComposeDateTime(WithTimeOfDay(SplitDateTime(s_.clockTime), timeOfDay));
     }
     void ChooseMinutes(std::string_view) override { s_.delayMode = DelayMode::Minutes; }
     void Minutes(int minutes) override { s_.minutes = minutes; }

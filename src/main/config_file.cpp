@@ -63,7 +63,10 @@ public:
     }
 
     void ChooseClockTime() override { f_.rbtnTime.Select(); }
-    void ClockTimeOfDay(TimeValue timeOfDay) override { f_.SetPickerTimeOfDay(timeOfDay); }
+    void ClockTimeOfDay(TimeValue timeOfDay) override
+    {
+        f_.txtTime.SetValue(SystemTimeOfParts(WithTimeOfDay(PartsOfSystemTime(f_.txtTime.Value()), timeOfDay)));
+    }
 
     void ChooseMinutes(std::string_view asWritten) override
     {
@@ -128,17 +131,6 @@ void TfrmMain::LoadConfigFile()
     const TIniFile ini(ConfigFileName);
     Loader loader(*this);
     ReadMessage(IniSection(ini, ConfigSection), loader);
-}
-
-void TfrmMain::SetPickerTimeOfDay(TimeValue time)
-{
-    SYSTEMTIME value = txtTime.Value();
-    const TimeOfDay parts = SplitTime(time);
-    value.wHour = parts.hour;
-    value.wMinute = parts.minute;
-    value.wSecond = parts.second;
-    value.wMilliseconds = parts.millisecond;
-    txtTime.SetValue(value);
 }
 
 void TfrmMain::ClearButtonChecks()

@@ -125,7 +125,6 @@ private:
     void DisableMessageText();
     void EnableClockTime();
     void EnableMinutesDelay();
-    void SetPickerTimeOfDay(TimeValue time);
 
     Application& application_;
     DialogButtonSet MessageButtons = 0;

@@ -78,6 +78,16 @@ TimeValue ComposeDateTime(const DateTimeParts& parts)
     return DayNumberOf(parts.year, parts.month, parts.day) + timeOfDay;
 }
 
+DateTimeParts WithTimeOfDay(DateTimeParts date, TimeValue timeOfDay)
+{
+    const TimeOfDay time = SplitTime(timeOfDay);
+    date.hour = time.hour;
+    date.minute = time.minute;
+    date.second = time.second;
+    date.millisecond = time.millisecond;
+    return date;
+}
+
 DateTimeParts SplitDateTime(TimeValue value)
 {
     const auto [day, millisecondOfDay] = SplitMilliseconds(value);

@@ -47,4 +47,7 @@ TimeValue ComposeDateTime(const DateTimeParts& parts);
 
 DateTimeParts SplitDateTime(TimeValue value);
 
+// The date of `date` with the time of day of `timeOfDay`.
+DateTimeParts WithTimeOfDay(DateTimeParts date, TimeValue timeOfDay);
+
 }  // namespace brevant

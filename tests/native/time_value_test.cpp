@@ -184,6 +184,12 @@ TEST(DateTime, HalfAMillisecondBeforeMidnightSplitsAsTheNextDay)
     ExpectTimeOfDay(TimeOfDay{split.hour, split.minute, split.second, split.millisecond}, 0, 0, 0, 0);
 }
 
+TEST(WithTimeOfDay, KeepsTheDateAndTakesTheTimeOfDay)
+{
+    const DateTimeParts parts = WithTimeOfDay({2024, 2, 29, 18, 1, 2, 3}, ComposeTime(7, 30, 15, 250));
+    EXPECT_EQ(ComposeDateTime(parts), ComposeDateTime({2024, 2, 29, 7, 30, 15, 250}));
+}
+
 TEST(DateTime, RefusesInvalidParts)
 {
     ExpectError([] { ComposeDateTime({2024, 1, 1, 24, 0, 0, 0}); }, "Invalid argument to time encode");
