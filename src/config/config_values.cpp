@@ -131,20 +131,36 @@ std::string ButtonsValue(const ButtonsSelection& selection)
     return {};
 }
 
-ButtonsReading ReadButtonsValue(std::string_view value)
+DialogButtonSet ButtonSetOf(const ButtonsSelection& selection)
+{
+    switch (selection.choice) {
+    case ButtonsChoice::ShowAll:
+        return AllShownButtons;
+    case ButtonsChoice::Display: {
+        DialogButtonSet set = 0;
+        for (std::size_t i = 0; i < ButtonTokens.size(); ++i) {
+            if (selection.ticks[i])
+                set |= ButtonTokens[i].bit;
+        }
+        return set;
+    }
+    case ButtonsChoice::Hide:
+    case ButtonsChoice::None:
+        break;
+    }
+    return 0;
+}
+
+ButtonsSelection ReadButtonsValue(std::string_view value)
 {
     if (value.empty())
-        return {ButtonsValueKind::Empty, {}, 0};
+        return {ButtonsChoice::Hide, {}};
     if (value == AllButtonsValue)
-        return {ButtonsValueKind::All, {}, AllShownButtons};
-    ButtonsReading reading{ButtonsValueKind::Tokens, {}, 0};
-    for (std::size_t i = 0; i < ButtonTokens.size(); ++i) {
-        if (ContainsToken(value, ButtonTokens[i].token)) {
-            reading.ticks.set(i);
-            reading.bits |= ButtonTokens[i].bit;
-        }
-    }
-    return reading;
+        return {ButtonsChoice::ShowAll, ButtonTicks().set()};
+    ButtonsSelection selection{ButtonsChoice::Display, {}};
+    for (std::size_t i = 0; i < ButtonTokens.size(); ++i)
+        selection.ticks[i] = ContainsToken(value, ButtonTokens[i].token);
+    return selection;
 }
 
 }  // namespace brevant

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/message_types.h"
+#include "config/message_types.h"
 
 namespace brevant {
 
@@ -95,18 +95,13 @@ struct ButtonsSelection {
 // The "Buttons" value the writer stores for the selection.
 std::string ButtonsValue(const ButtonsSelection& selection);
 
-// What a "Buttons" value asks of the window once all boxes are unticked:
-// Empty: select "Hide Buttons", leave the button set as it is;
-// All: replace the button set by AllShownButtons, tick nothing;
-// Tokens: tick `ticks` and add `bits` to the button set (both may be empty).
-enum class ButtonsValueKind { Empty, All, Tokens };
+// The buttons a selection shows: none, every one but No to All and Yes to
+// All, or those ticked.
+DialogButtonSet ButtonSetOf(const ButtonsSelection& selection);
 
-struct ButtonsReading {
-    ButtonsValueKind kind;
-    ButtonTicks ticks;
-    DialogButtonSet bits;
-};
-
-ButtonsReading ReadButtonsValue(std::string_view value);
+// The selection a "Buttons" value stands for: empty hides the buttons, "ALL"
+// shows them all with every box ticked, anything else displays the boxes of
+// the tokens it holds (possibly none).
+ButtonsSelection ReadButtonsValue(std::string_view value);
 
 }  // namespace brevant

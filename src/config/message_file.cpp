@@ -1,6 +1,7 @@
 #include "config/message_file.h"
 
 #include "text/clock_time_text.h"
+#include "text/error.h"
 #include "text/integer_text.h"
 
 #include <algorithm>
@@ -17,88 +18,61 @@ void WriteMessage(ProfileSection& file, const MessageSettings& s)
     file.WriteText(ButtonsKey, ButtonsValue(s.buttons));
 }
 
-void ReadMessage(const ProfileSection& file, MessageSink& sink)
-{
-    sink.Text(CaretsToLineBreaks(file.ReadText(TextKey, "")));
-
-    const int32_t code = ConfigNumberOr(file.ReadText(TypeKey, ""), UnreadableTypeCode);
-    if (code == UnreadableTypeCode)
-        sink.UnreadableType();
-    else if (const auto kind = KindFromFileTypeCode(code))
-        sink.Kind(*kind);
-
-    if (file.ReadText(DelayKey, DelayedValue) == DelayedValue) {
-        const std::string time = file.ReadText(TimeKey, "");
-        if (IsClockTime(time)) {
-            sink.ChooseClockTime();
-            sink.ClockTimeOfDay(TextToTime(time));
-        } else {
-            sink.ChooseMinutes(time);
-            sink.Minutes(std::clamp(TextToInteger(time), 0, LongestDelayMinutes));
-        }
-    } else {
-        sink.ChooseMinutes("0");
-        sink.Minutes(0);
-    }
-
-    sink.Buttons(ReadButtonsValue(file.ReadText(ButtonsKey, sink.ButtonsValueNow())));
-}
-
 namespace {
 
-// Each step as the configuration window would take it, on a value.
-class SettingsSink : public MessageSink {
-public:
-    SettingsSink(MessageSettings& settings, const std::function<void()>& onUnreadableType)
-        : s_(settings), onUnreadableType_(onUnreadableType)
-    {
-    }
+// What a file without a delay reads as in the window's minutes label.
+constexpr std::string_view NoMinutesValue = "0";
 
-    void Text(const std::string& text) override
-    {
-        s_.text = text;
-        if (text.empty())
-            s_.showText = false;
+// "Delay" and "Time". The kind of delay is chosen before "Time" is
+// converted, so a value that is no time or number leaves that choice made.
+void ReadDelay(const ProfileSection& file, MessageReading& reading)
+{
+    MessageSettings& m = reading.message;
+    m.delayMode = DelayMode::Minutes;
+    if (file.ReadText(DelayKey, DelayedValue) != DelayedValue) {
+        reading.minutesAsWritten = std::string(NoMinutesValue);
+        m.minutes = 0;
+        return;
     }
-    void Kind(MessageKind kind) override { s_.kind = kind; }
-    void UnreadableType() override { onUnreadableType_(); }
-    void ChooseClockTime() override { s_.delayMode = DelayMode::ClockTime; }
-    void ClockTimeOfDay(TimeValue timeOfDay) override
-    {
-        s_.clockTime = ComposeDateTime(WithTimeOfDay(SplitDateTime(s_.clockTime), timeOfDay));
+    const std::string time = file.ReadText(TimeKey, "");
+    if (IsClockTime(time)) {
+        m.delayMode = DelayMode::ClockTime;
+        // The date stays; the time of day is the file's.
+        m.clockTime = ComposeDateTime(WithTimeOfDay(SplitDateTime(m.clockTime), TextToTime(time)));
+    } else {
+        reading.minutesAsWritten = time;
+        m.minutes = std::clamp(TextToInteger(time), 0, LongestDelayMinutes);
     }
-    void ChooseMinutes(std::string_view) override { s_.delayMode = DelayMode::Minutes; }
-    void Minutes(int minutes) override { s_.minutes = minutes; }
-    std::string ButtonsValueNow() const override { return ButtonsValue(s_.buttons); }
-    void Buttons(const ButtonsReading& reading) override
-    {
-        switch (reading.kind) {
-        case ButtonsValueKind::Empty:
-            s_.buttons = {ButtonsChoice::Hide, {}};
-            break;
-        case ButtonsValueKind::All:
-            s_.buttons = {ButtonsChoice::ShowAll, ButtonTicks().set()};
-            break;
-        case ButtonsValueKind::Tokens:
-            s_.buttons = {ButtonsChoice::Display, reading.ticks};
-            break;
-        }
-    }
-
-private:
-    MessageSettings& s_;
-    const std::function<void()>& onUnreadableType_;
-};
+}
 
 }  // namespace
 
-MessageSettings ReadMessageSettings(const ProfileSection& file, TimeValue now,
-                                    const std::function<void()>& onUnreadableType)
+MessageReading ReadMessage(const ProfileSection& file, const MessageSettings& loadedInto)
 {
-    MessageSettings settings{.clockTime = now};
-    SettingsSink sink(settings, onUnreadableType);
-    ReadMessage(file, sink);
-    return settings;
+    MessageReading reading{.message = loadedInto};
+    MessageSettings& m = reading.message;
+
+    m.text = CaretsToLineBreaks(file.ReadText(TextKey, ""));
+    // An empty text switches the text off; another leaves the switch as it is.
+    if (m.text.empty())
+        m.showText = false;
+
+    const int32_t code = ConfigNumberOr(file.ReadText(TypeKey, ""), UnreadableTypeCode);
+    if (code == UnreadableTypeCode)
+        reading.typeUnreadable = true;
+    else if (const auto kind = KindFromFileTypeCode(code))
+        m.kind = *kind;
+
+    try {
+        ReadDelay(file, reading);
+    } catch (const Error&) {
+        reading.error = std::current_exception();
+        return reading;
+    }
+
+    // An absent key stands for the buttons as they are.
+    m.buttons = ReadButtonsValue(file.ReadText(ButtonsKey, ButtonsValue(m.buttons)));
+    return reading;
 }
 
 }  // namespace brevant

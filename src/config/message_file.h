@@ -1,11 +1,12 @@
 #pragma once
 // The message config file's rules, apart from the platform's profile
 // functions: which keys are written and read, in which order, and what each
-// value means. The same reader fills the configuration window's controls and
-// the message of a command-line run.
+// value means. The one reader and the one writer of the message value, for
+// the configuration window and the command-line run alike.
 #include "config/message_settings.h"
 
-#include <functional>
+#include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,37 +25,20 @@ public:
 // The keys in their order; a write that fails stops the writing there.
 void WriteMessage(ProfileSection& file, const MessageSettings& settings);
 
-// What a file's message is read into, one step at a time in the file's order.
-// Steps that follow a conversion error are not taken.
-class MessageSink {
-public:
-    virtual ~MessageSink() = default;
-    // "Text", carets made line breaks.
-    virtual void Text(const std::string& text) = 0;
-    // "Type" naming a kind; a whole number that names none changes nothing.
-    virtual void Kind(MessageKind kind) = 0;
+// A file's message, read over the message it is loaded into, key by key in
+// the file's order. A failed conversion ends the reading: what comes after it
+// is left as it was.
+struct MessageReading {
+    MessageSettings message;
+    // "Time" exactly as written when a delay of minutes was read ("0" when
+    // "Delay" is not TRUE): the window names the minutes as the file does.
+    std::optional<std::string> minutesAsWritten = {};
     // "Type" missing or no whole number: the program's message, and its end.
-    virtual void UnreadableType() = 0;
-    // "Delay" TRUE with a clock time: that delay chosen, then the time read.
-    virtual void ChooseClockTime() = 0;
-    virtual void ClockTimeOfDay(TimeValue timeOfDay) = 0;
-    // A delay of minutes chosen (with "Time" as written), then the number
-    // read, within 0 to LongestDelayMinutes. Without "Delay" TRUE, "0".
-    virtual void ChooseMinutes(std::string_view asWritten) = 0;
-    virtual void Minutes(int minutes) = 0;
-    // The "Buttons" value an absent key stands for: the writer's value for
-    // the buttons as they are before the read.
-    virtual std::string ButtonsValueNow() const = 0;
-    virtual void Buttons(const ButtonsReading& reading) = 0;
+    bool typeUnreadable = false;
+    // The conversion error "Time" raised, if any.
+    std::exception_ptr error = {};
 };
 
-// Throws the conversion errors of "Time" where they happen.
-void ReadMessage(const ProfileSection& file, MessageSink& sink);
-
-// The message a file holds, read over the message a window starts with, whose
-// clock time is `now`. `onUnreadableType` runs when "Type" is missing or no
-// whole number; the reading goes on after it.
-MessageSettings ReadMessageSettings(const ProfileSection& file, TimeValue now,
-                                    const std::function<void()>& onUnreadableType);
+MessageReading ReadMessage(const ProfileSection& file, const MessageSettings& loadedInto);
 
 }  // namespace brevant

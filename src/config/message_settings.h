@@ -1,9 +1,9 @@
 #pragma once
 // The message being designed or loaded, apart from any window: its text, its
 // kind, its buttons, and whether and how long to wait before it is shown. The
-// configuration window gathers one from its controls; a config file holds one.
+// configuration window shows one and gathers one; a config file holds one.
 #include "config/config_values.h"
-#include "dialogs/message_types.h"
+#include "config/message_types.h"
 #include "text/time_value.h"
 
 #include <string>
@@ -16,7 +16,7 @@ inline constexpr int LongestDelayMinutes = 60;
 enum class DelayMode { Minutes, ClockTime };
 
 struct MessageSettings {
-    std::string text;  // line breaks as CR LF; kept while it is switched off
+    std::string text = {};  // line breaks as CR LF; kept while it is switched off
     bool showText = true;
     MessageKind kind = MessageKind::Error;
     ButtonsSelection buttons{ButtonsChoice::Display, {}};
@@ -27,7 +27,7 @@ struct MessageSettings {
     // The text the message shows: empty while the text is switched off.
     std::string ShownText() const { return showText ? text : std::string(); }
     // The buttons the message shows.
-    DialogButtonSet ButtonSet() const;
+    DialogButtonSet ButtonSet() const { return ButtonSetOf(buttons); }
     // False exactly for a delay of 0 minutes.
     bool Delayed() const { return !(delayMode == DelayMode::Minutes && minutes == 0); }
 

@@ -1,78 +1,27 @@
 #include "dialogs/message_dialog.h"
 
 #include "dialogs/dialog_owner.h"
-#include "dialogs/message_dialog_layout.h"
 #include "widgets/callback_boundary.h"
 #include "widgets/modal.h"
-#include "widgets/font.h"
 #include "widgets/push_button.h"
-#include "widgets/screen_dpi.h"
-#include "widgets/system_function.h"
 
 #include <algorithm>
 #include <climits>
-#include <cstddef>
 
 namespace brevant {
 
 class MessageButton : public widgets::PushButton {
 public:
-    explicit MessageButton(const PlacedButton& placed) : placed_(placed) {}
-    const DialogButtonInfo& Info() const { return *placed_.info; }
-    bool DefaultMark() const { return placed_.defaultMark; }
-    bool CancelMark() const { return placed_.cancelMark; }
+    explicit MessageButton(const PlacedButton& placed) : info_(*placed.info) {}
+    const DialogButtonInfo& Info() const { return info_; }
 
 private:
-    PlacedButton placed_;
+    const DialogButtonInfo& info_;
 };
 
 namespace {
 
-constexpr DWORD kFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kFrameExStyle = WS_EX_DLGMODALFRAME;
 constexpr int kFirstButtonId = 100;
-
-// The record without its last field (iPaddedBorderWidth): every version of
-// the platform accepts this size.
-constexpr UINT kNonClientMetricsSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
-static_assert(kNonClientMetricsSize == 340);
-
-// The system's message font at the dialog's scale.
-widgets::FontHandle CreateDialogFont(widgets::Dpi dpi)
-{
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = kNonClientMetricsSize;
-    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &metrics, 0)) {
-        // The platform gives it at the system's scale.
-        LOGFONTA& font = metrics.lfMessageFont;
-        font.lfHeight = widgets::MulDivRounded(font.lfHeight, dpi.Value(), widgets::DpiOfWindow(nullptr).Value());
-        return widgets::FontHandle(CreateFontIndirectA(&font));
-    }
-    // The default window font.
-    return widgets::CreatePointFont("MS Sans Serif", 8, dpi);
-}
-
-using LoadIconWithScaleDownFunction = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
-
-// The kind's system icon at the dialog's scale: the platform's shared one at
-// 96 dots per inch, one drawn for the size otherwise.
-void ShowSystemIcon(widgets::Image& image, int iconId, int size)
-{
-    const auto resource = MAKEINTRESOURCEA(iconId);
-    if (size == kMessageIconSize) {
-        image.SetIcon(LoadIconA(nullptr, resource));
-        return;
-    }
-    static const auto loadScaled = widgets::NewerSystemFunction<LoadIconWithScaleDownFunction>(
-        "comctl32.dll", "LoadIconWithScaleDown");
-    HICON scaled = nullptr;
-    if (loadScaled && SUCCEEDED(loadScaled(nullptr, MAKEINTRESOURCEW(iconId), size, size, &scaled))) {
-        image.SetIcon(widgets::IconHandle(scaled));
-        return;
-    }
-    // A system icon loads only shared, which may keep the size it was first loaded at.
-    image.SetIcon(static_cast<HICON>(LoadImageA(nullptr, resource, IMAGE_ICON, size, size, LR_SHARED)));
-}
 
 // A device context of the window with the dialog font selected, for measuring.
 class MeasuringContext {
@@ -143,46 +92,42 @@ widgets::Bounds ToBounds(const LayoutRect& r) { return {r.left, r.top, r.width, 
 TMessageForm::TMessageForm(std::string_view text, MessageKind kind, DialogButtonSet buttons)
     : iconId_(KindInfo(kind).iconId), buttonSet_(buttons)
 {
-    // Created at a size with room for a client area, so the frame can be measured.
-    CreateWindowOf({.name = "TMessageForm"},
-                   {.exStyle = kFrameExStyle, .style = kFrameStyle, .caption = KindInfo(kind).caption,
-                    .x = 0, .y = 0, .width = 400, .height = 300, .parent = DialogOwner()});
-    SetLayoutDpi(widgets::DpiOfWindow(Handle()));
+    // Created with room for a client area, so the frame can be measured.
+    CreateForm({.className = "TMessageForm", .caption = KindInfo(kind).caption, .clientWidth = 400,
+                .clientHeight = 300, .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                .exStyle = WS_EX_DLGMODALFRAME, .owner = DialogOwner(), .face = Face::SystemMessage});
     // Centred on the primary screen, so held inside the primary monitor: the
     // one at the origin.
-    const MessageDialogLayout layout =
-        LayOut(text, WorkAreaOf(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY)));
-    SetWindowPos(Handle(), nullptr, layout.window.left, layout.window.top, layout.window.width,
-                 layout.window.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    layout_ = LayOut(text, WorkAreaOf(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY)));
+    SetWindowPos(Handle(), nullptr, layout_.window.left, layout_.window.top, layout_.window.width,
+                 layout_.window.height, SWP_NOZORDER | SWP_NOACTIVATE);
     widgets::RethrowPending();
 
-    image_.Create(Handle(), ToBounds(layout.icon), nullptr);
-    ShowSystemIcon(image_, iconId_, layout.icon.width);
+    image_.Create(Handle(), ToBounds(layout_.icon), nullptr);
     // The text goes in after creation: creating a window carries at most
     // 32767 characters of text on some platforms.
-    label_.Create(Handle(), ToBounds(layout.label), "", font_.get(), {});
-    label_.SetBreakLongWords(breakLongWords_);
+    label_.Create(Handle(), ToBounds(layout_.label), "", Font(), {});
     label_.SetText(text);
-    keyboard_.Attach(Handle());
     int id = kFirstButtonId;
-    for (const PlacedButton& placed : layout.buttons) {
+    for (const PlacedButton& placed : layout_.buttons) {
         auto& button = *buttons_.emplace_back(std::make_unique<MessageButton>(placed));
-        button.Create(Handle(), ToBounds(placed.bounds), placed.info->caption, id++, font_.get());
+        button.Create(Handle(), ToBounds(placed.bounds), placed.info->caption, id++, Font());
         button.onClick = [this, &button] { Press(button); };
         if (placed.defaultMark)
-            keyboard_.SetDefaultButton(&button);
+            SetDefaultButton(&button);
         if (placed.cancelMark)
-            keyboard_.SetCancelButton(&button);
+            SetCancelButton(&button);
     }
+    PlaceControls(layout_);
     if (!buttons_.empty())
         focusOnActivation_ = buttons_.front()->Handle();
 }
 
+TMessageForm::~TMessageForm() = default;
+
 MessageDialogLayout TMessageForm::LayOut(std::string_view text, const LayoutRect& workArea)
 {
-    const widgets::Dpi dpi = LayoutDpi();
-    font_ = CreateDialogFont(dpi);
-    const MeasuringContext measuring(Handle(), font_.get());
+    const MeasuringContext measuring(Handle(), Font());
     const SIZE alphabet = measuring.Alphabet();
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     // Wrapped within half the screen width.
@@ -199,7 +144,7 @@ MessageDialogLayout TMessageForm::LayOut(std::string_view text, const LayoutRect
         .frameWidth = frame.cx,
         .frameHeight = frame.cy,
         .buttons = buttonSet_,
-        .iconSize = dpi.Scale(kMessageIconSize),
+        .iconSize = Scaled(kMessageIconSize),
     };
     // Too wide for the monitor: wrapped again to the width it leaves, a word
     // longer than a line broken inside, as the label then draws it. A text
@@ -214,36 +159,34 @@ MessageDialogLayout TMessageForm::LayOut(std::string_view text, const LayoutRect
     return LayOutMessageDialog(input);
 }
 
-void TMessageForm::ChangeDpi(widgets::Dpi dpi, const RECT& suggested)
+void TMessageForm::PlaceControls(const MessageDialogLayout& layout)
 {
-    SetLayoutDpi(dpi);
-    // The old font stays alive until every control has the new one.
-    const widgets::FontHandle oldFont = std::move(font_);
+    image_.SetBounds(ToBounds(layout.icon));
+    image_.SetSystemIcon(iconId_, layout.icon.width);
+    label_.SetBounds(ToBounds(layout.label));
+    label_.SetBreakLongWords(breakLongWords_);
+    for (size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->SetBounds(ToBounds(layout.buttons[i].bounds));
+}
+
+RECT TMessageForm::PlaceAtScale(const RECT& suggested)
+{
     const LayoutRect workArea = WorkAreaOf(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST));
-    const MessageDialogLayout layout = LayOut(label_.Text(), workArea);
+    layout_ = LayOut(label_.Text(), workArea);
     // Where the platform puts it, at the size its content needs now, kept
     // inside the monitor it goes to.
     const LayoutRect place =
-        KeptInside({suggested.left, suggested.top, layout.window.width, layout.window.height}, workArea);
-    SetWindowPos(Handle(), nullptr, place.left, place.top, place.width, place.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    image_.SetBounds(ToBounds(layout.icon));
-    ShowSystemIcon(image_, iconId_, layout.icon.width);
-    SendMessageA(label_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    label_.SetBounds(ToBounds(layout.label));
-    label_.SetBreakLongWords(breakLongWords_);
-    for (size_t i = 0; i < buttons_.size(); ++i) {
-        SendMessageA(buttons_[i]->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        buttons_[i]->SetBounds(ToBounds(layout.buttons[i].bounds));
-    }
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        KeptInside({suggested.left, suggested.top, layout_.window.width, layout_.window.height}, workArea);
+    return {place.left, place.top, place.left + place.width, place.top + place.height};
 }
 
-TMessageForm::~TMessageForm()
+void TMessageForm::OnDpiChanged()
 {
-    // The window goes before the font its controls draw with.
-    if (Handle())
-        DestroyWindow(Handle());
+    for (HWND control : {image_.Handle(), label_.Handle()})
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    for (const auto& button : buttons_)
+        SendMessageA(button->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    PlaceControls(layout_);
 }
 
 void TMessageForm::SetHelp(int32_t helpContext, std::string helpFile)
@@ -274,7 +217,7 @@ DialogResult TMessageForm::ShowModal(DialogLayer layer)
 {
     result_ = DialogResult::None;
     const auto show = [this, layer] {
-        keyboard_.InitializeCues();
+        InitializeKeyboardCues();
         if (layer == DialogLayer::AboveOthers)
             SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         ShowWindow(Handle(), SW_SHOW);
@@ -313,8 +256,6 @@ MessageButton* TMessageForm::FocusedButton() const
     return nullptr;
 }
 
-bool TMessageForm::PreTranslateMessage(MSG& message) { return keyboard_.HandleKey(message); }
-
 std::optional<LRESULT> TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -330,20 +271,13 @@ std::optional<LRESULT> TMessageForm::HandleMessage(UINT message, WPARAM wParam, 
             return 0;
         }
         break;
-    case WM_COMMAND:
-        if (HIWORD(wParam) == BN_SETFOCUS || HIWORD(wParam) == BN_KILLFOCUS)
-            keyboard_.FocusChanged();
-        break;
-    case WM_DPICHANGED:
-        ChangeDpi(widgets::Dpi(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
     case WM_CLOSE:
         // The close box, the system menu's Close and Alt+F4 all mean Cancel;
         // the window itself lives on until ShowModal's caller destroys it.
         result_ = DialogResult::Cancel;
         return 0;
     }
-    return Window::HandleMessage(message, wParam, lParam);
+    return Form::HandleMessage(message, wParam, lParam);
 }
 
 std::unique_ptr<TMessageForm> BuildMessageDialog(std::string_view text, MessageKind kind,

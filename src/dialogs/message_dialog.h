@@ -2,12 +2,10 @@
 // The modal message box the program exists to show: a caption and system icon
 // by kind, the text, and a row of buttons in a fixed order, every size derived
 // from the system's message font.
+#include "config/message_types.h"
 #include "dialogs/message_dialog_layout.h"
-#include "dialogs/message_types.h"
-#include "widgets/handles.h"
-#include "widgets/keyboard_navigation.h"
+#include "widgets/form.h"
 #include "widgets/label.h"
-#include "widgets/window.h"
 
 #include <cstdint>
 #include <memory>
@@ -29,7 +27,7 @@ class MessageButton;
 // program, which the platform would otherwise leave in front of it.
 enum class DialogLayer { Normal, AboveOthers };
 
-class TMessageForm : public widgets::Window {
+class TMessageForm : public widgets::Form {
 public:
     ~TMessageForm() override;
 
@@ -47,31 +45,32 @@ public:
     widgets::Control* FindControl(std::string_view name);
     widgets::PushButton* FindButton(std::string_view name);
 
-    bool PreTranslateMessage(MSG& message) override;
-
 protected:
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    RECT PlaceAtScale(const RECT& suggested) override;
+    std::optional<SIZE> SizeAtScale(widgets::Dpi) const override { return std::nullopt; }
+    void OnDpiChanged() override;
 
 private:
     TMessageForm(std::string_view text, MessageKind kind, DialogButtonSet buttons);
     friend std::unique_ptr<TMessageForm> BuildMessageDialog(std::string_view, MessageKind,
                                                             DialogButtonSet);
 
-    // Measures the text in the font at the dialog's scale and lays it out
-    // inside the work area given; sets breakLongWords_.
+    // Measures the text in the form's font and lays it out inside the work
+    // area given; sets breakLongWords_.
     MessageDialogLayout LayOut(std::string_view text, const LayoutRect& workArea);
-    void ChangeDpi(widgets::Dpi dpi, const RECT& suggested);
+    // Puts the icon, the text and the buttons where the layout has them.
+    void PlaceControls(const MessageDialogLayout& layout);
     void Press(MessageButton& button);
     MessageButton* FocusedButton() const;
 
     int iconId_;
     DialogButtonSet buttonSet_;
-    widgets::FontHandle font_;
     widgets::Image image_;
     widgets::Label label_;
     bool breakLongWords_ = false;  // the text was measured breaking long words
+    MessageDialogLayout layout_;   // at the form's scale
     std::vector<std::unique_ptr<MessageButton>> buttons_;  // left to right
-    widgets::KeyboardNavigation keyboard_;
     HWND focusOnActivation_ = nullptr;
     DialogResult result_ = DialogResult::None;
     int32_t helpContext_ = 0;

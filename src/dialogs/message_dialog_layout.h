@@ -8,7 +8,8 @@
 // wide for it is measured again at the width TextRoom gives; a text still too
 // tall shows the whole lines that fit; a row of buttons too wide gets
 // narrower buttons. A dialog that fits is laid out as if there were no limit.
-#include "dialogs/message_types.h"
+#include "config/message_types.h"
+#include "dialogs/dialog_result.h"
 #include "widgets/dpi.h"
 
 #include <span>

@@ -2,7 +2,7 @@
 // The configuration window: the message being designed lives in its
 // controls, which GatherSettings reads into a MessageSettings value.
 #include "config/message_settings.h"
-#include "dialogs/message_types.h"
+#include "config/message_types.h"
 #include "text/time_value.h"
 #include "widgets/check_box.h"
 #include "widgets/edit.h"
@@ -65,10 +65,9 @@ public:
 
     // The message as the controls hold it: the one reader of the controls.
     MessageSettings GatherSettings() const;
-
-    // The buttons the loads of config files have named, each adding to what
-    // the ones before it named.
-    DialogButtonSet messageButtons() const { return MessageButtons; }
+    // Puts the message into the controls, whose handlers chain as the user's
+    // changes would make them; the minutes edit keeps its text.
+    void ShowSettings(const MessageSettings& settings);
 
     // Handlers of the controls' events.
     void btnOKClick();
@@ -97,11 +96,10 @@ public:
 
     static bool IsDigitKey(char key);
 
-    // The config file: the message the controls hold written to it, and the
-    // message it holds read into the controls.
+    // The config file: the message the window shows written to it, and the
+    // message it holds shown in the window.
     void SaveConfigFile();
     void LoadConfigFile();
-    void ClearButtonChecks();
 
     const std::string& configFileName() const { return ConfigFileName; }
     void setConfigFileName(std::string name) { ConfigFileName = std::move(name); }
@@ -110,13 +108,13 @@ protected:
     void OnDpiChanged() override;
 
 private:
-    class Loader;
-
     void CreateControls();
     void LoadKindIcons();
     void BindEvents();
     void MenuCommand(WORD id);
 
+    // Each group's enabling rule, applied by the handlers and at creation.
+    void ButtonChecksFollowTheChoice();
     void EnableButtonChecks();
     void DisableButtonChecks();
     void SetButtonChecksEnabled(bool enabled);
@@ -125,9 +123,9 @@ private:
     void DisableMessageText();
     void EnableClockTime();
     void EnableMinutesDelay();
+    widgets::RadioButton& KindRadio(MessageKind kind);
 
     Application& application_;
-    DialogButtonSet MessageButtons = 0;
     std::string ConfigFileName;
 };
 

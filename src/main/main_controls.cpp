@@ -1,7 +1,6 @@
 // How the configuration window's controls enable, disable and update one
 // another. Setting a check box, a radio button or an edit from here raises
 // that control's own handler at once; setting the track bar raises nothing.
-#include "app/application.h"
 #include "main/main.h"
 #include "text/integer_text.h"
 #include "text/locale_time_settings.h"
@@ -39,10 +38,6 @@ void TfrmMain::BindEvents()
     TrackBar1.onChange = [this] { TrackBar1Change(); };
 }
 
-void TfrmMain::btnCancelClick() { RequestTermination(); }
-
-void TfrmMain::eXit1Click() { btnCancelClick(); }
-
 void TfrmMain::SetButtonChecksEnabled(bool enabled)
 {
     for (widgets::CheckBox* box : buttonChecks)
@@ -53,19 +48,22 @@ void TfrmMain::EnableButtonChecks() { SetButtonChecksEnabled(true); }
 
 void TfrmMain::DisableButtonChecks() { SetButtonChecksEnabled(false); }
 
-void TfrmMain::rbtnDisplayButtonsClick()
+// The check boxes take ticks unless the buttons are hidden.
+void TfrmMain::ButtonChecksFollowTheChoice()
 {
-    if (rbtnDisplayButtons.Selected())
-        EnableButtonChecks();
-    else
+    if (rbtnNoButtons.Selected())
         DisableButtonChecks();
+    else
+        EnableButtonChecks();
 }
+
+void TfrmMain::rbtnDisplayButtonsClick() { ButtonChecksFollowTheChoice(); }
 
 void TfrmMain::rbtnShowAllClick()
 {
     for (widgets::CheckBox* box : buttonChecksInGridOrder)
         box->SetChecked(true);
-    EnableButtonChecks();
+    ButtonChecksFollowTheChoice();
 }
 
 void TfrmMain::ButtonCheckClick(const widgets::CheckBox& box)

@@ -201,13 +201,15 @@ void TfrmMain::CreateControls()
     for (const GlyphLayout& glyph : kGlyphs)
         (this->*glyph.button).SetGlyph(glyph.bitmapId, GlyphBitmapAt);
 
-    // The initial state, set up without raising any handler.
+    // The initial state, set up before any handler is bound, each group then
+    // enabled by the rule its handler applies.
     chkMessage.SetChecked(true);
+    chkMessageClick();
     rbtnError.Select();
     rbtnDisplayButtons.Select();
+    ButtonChecksFollowTheChoice();
     rbtnMinutes.Select();
-    txtTime.SetEnabled(false);
-    txtTime.SetBackgroundColour(COLOR_MENU);
+    rbtnTimeClick();
     SetDefaultButton(&btnOK);
     SetCancelButton(&btnCancel);
 }

@@ -1,5 +1,8 @@
 #include "widgets/font.h"
 
+#include "widgets/screen_dpi.h"
+
+#include <cstddef>
 #include <cstring>
 
 namespace brevant::widgets {
@@ -15,6 +18,23 @@ FontHandle CreatePointFont(const char* face, int points, Dpi dpi, bool bold, boo
     lf.lfQuality = DEFAULT_QUALITY;
     strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
     return FontHandle(CreateFontIndirectA(&lf));
+}
+
+FontHandle CreateMessageFont(Dpi dpi)
+{
+    // The record without its last field (iPaddedBorderWidth): every version
+    // of the platform accepts this size.
+    constexpr UINT kNonClientMetricsSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
+    static_assert(kNonClientMetricsSize == 340);
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = kNonClientMetricsSize;
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &metrics, 0)) {
+        // The platform gives it at the system's scale.
+        LOGFONTA& font = metrics.lfMessageFont;
+        font.lfHeight = MulDivRounded(font.lfHeight, dpi.Value(), DpiOfWindow(nullptr).Value());
+        return FontHandle(CreateFontIndirectA(&font));
+    }
+    return CreatePointFont("MS Sans Serif", 8, dpi);
 }
 
 SIZE MeasureText(HFONT font, std::string_view text)

@@ -14,19 +14,27 @@ constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 }  // namespace
 
+Form::~Form()
+{
+    // The window and its controls go before the font they draw with.
+    if (Handle())
+        DestroyWindow(Handle());
+}
+
 void Form::CreateForm(const Params& params)
 {
     designClient_ = {params.clientWidth, params.clientHeight};
     style_ = params.style;
     exStyle_ = params.exStyle;
     iconId_ = params.iconId;
+    face_ = params.face;
     SetLayoutDpi(DpiOfWindow(params.owner));
     LoadScale(LayoutDpi());
     if (!params.menu.empty())
         menuBar_ = BuildMenuBar(params.menu);
     // Created at its final size with its menu: every later move or resize of a
     // top-level window costs the start a round of monitor queries.
-    const SIZE outer = OuterSizeAt(LayoutDpi());
+    const SIZE outer = *Form::SizeAtScale(LayoutDpi());
     CreateWindowOf({.name = params.className, .cursor = params.cursor},
                    {.exStyle = params.exStyle, .style = params.style, .caption = params.caption,
                     .x = 0, .y = 0, .width = outer.cx, .height = outer.cy,
@@ -42,12 +50,12 @@ void Form::CreateForm(const Params& params)
 
 void Form::LoadScale(Dpi dpi)
 {
-    font_ = CreatePointFont("MS Sans Serif", 8, dpi);
+    font_ = face_ == Face::SystemMessage ? CreateMessageFont(dpi) : CreatePointFont("MS Sans Serif", 8, dpi);
     if (iconId_)
         icon_ = LoadIconResource(iconId_, dpi.Scale(32));
 }
 
-SIZE Form::OuterSizeAt(Dpi dpi) const
+std::optional<SIZE> Form::SizeAtScale(Dpi dpi) const
 {
     const bool hasMenu = menuBar_.menu != nullptr || (Handle() && GetMenu(Handle()));
     return OuterSize({dpi.Scale(designClient_.cx), dpi.Scale(designClient_.cy)}, style_, hasMenu, exStyle_,
@@ -64,8 +72,9 @@ void Form::ChangeDpi(Dpi dpi, const RECT& suggested)
     if (icon_)
         SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT place = PlaceAtScale(suggested);
+    SetWindowPos(Handle(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     OnDpiChanged();
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
@@ -87,7 +96,7 @@ void Form::ShowCentred()
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
     const int left = width > screenWidth ? 0 : (screenWidth - width) / 2;
     const int top = height > screenHeight ? 0 : (screenHeight - height) / 2;
-    keyboard_.InitializeCues();
+    InitializeKeyboardCues();
     SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
     SetForegroundWindow(Handle());
     RethrowPending();
@@ -138,8 +147,11 @@ std::optional<LRESULT> Form::HandleMessage(UINT message, WPARAM wParam, LPARAM l
     case kGetDpiScaledSize:
         // The size the form will have at the new scale, so the platform's
         // suggestion for WM_DPICHANGED fits it exactly.
-        *reinterpret_cast<SIZE*>(lParam) = OuterSizeAt(Dpi(static_cast<int>(wParam)));
-        return TRUE;
+        if (const auto size = SizeAtScale(Dpi(static_cast<int>(wParam)))) {
+            *reinterpret_cast<SIZE*>(lParam) = *size;
+            return TRUE;
+        }
+        break;
     case WM_WININICHANGE:
         if (onSettingChange)
             onSettingChange();

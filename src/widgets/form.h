@@ -1,7 +1,9 @@
 #pragma once
-// A top-level window of the program built from a stored layout: fixed size,
-// one font for all its controls, hints, an optional menu with shortcut keys,
-// and the keyboard of a dialog (KeyboardNavigation).
+// A top-level window of the program: the configuration window, the About
+// window and the message dialog. One font for all its controls at the scale
+// of its monitor, laid out again when that scale changes; hints; an optional
+// menu with shortcut keys; and the keyboard of a dialog (KeyboardNavigation)
+// with its default and cancel buttons.
 #include "widgets/font.h"
 #include "widgets/keyboard_navigation.h"
 #include "widgets/menu.h"
@@ -17,6 +19,12 @@ class PushButton;
 
 class Form : public Window {
 public:
+    // The face every control of the form is drawn in.
+    enum class Face {
+        Layout,          // the stored layouts': "MS Sans Serif", 8 points
+        SystemMessage,   // the system's message font
+    };
+
     struct Params {
         const char* className;
         const char* caption;
@@ -27,7 +35,10 @@ public:
         int iconId = 0;  // the window's icon among the program's resources; none when 0
         HCURSOR cursor = nullptr;
         std::span<const MenuEntry> menu = {};  // none when empty
+        Face face = Face::Layout;
     };
+
+    ~Form() override;
 
     // The form's font, at the form's scale.
     HFONT Font() const { return font_.get(); }
@@ -58,8 +69,18 @@ protected:
     // system's without an owner); the client size is given at 96 dots per inch.
     void CreateForm(const Params& params);
 
-    // Called when the form has moved to a monitor of another scale: the
-    // derived form places its controls from its stored layout again.
+    // Hides the keyboard cues as the form is shown, unless the user has them
+    // shown always.
+    void InitializeKeyboardCues() { keyboard_.InitializeCues(); }
+
+    // The form has moved to a monitor of another scale and has its font at
+    // that scale. The rectangle it takes there: the platform's suggestion,
+    // unless the form sizes itself from its content.
+    virtual RECT PlaceAtScale(const RECT& suggested) { return suggested; }
+    // The outer size the form will have at a scale; nothing for a form that
+    // sizes itself from its content.
+    virtual std::optional<SIZE> SizeAtScale(Dpi dpi) const;
+    // Then, placed there: the derived form places its controls anew.
     virtual void OnDpiChanged() {}
     // Puts a control of the stored layout at its place at the form's scale,
     // with the font given.
@@ -69,12 +90,12 @@ protected:
 
 private:
     void LoadScale(Dpi dpi);
-    SIZE OuterSizeAt(Dpi dpi) const;
     void ChangeDpi(Dpi dpi, const RECT& suggested);
 
     SIZE designClient_{};
     DWORD style_ = 0, exStyle_ = 0;
     int iconId_ = 0;
+    Face face_ = Face::Layout;
     FontHandle font_;
     IconHandle icon_;
     ToolTips hints_;

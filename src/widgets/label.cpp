@@ -1,6 +1,7 @@
 #include "widgets/label.h"
 
 #include "widgets/font.h"
+#include "widgets/system_function.h"
 
 namespace brevant::widgets {
 
@@ -104,6 +105,26 @@ void Image::SetIcon(IconHandle own)
     // The control lets go of the old icon before it is destroyed.
     SendMessageA(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(own.get()), 0);
     own_ = std::move(own);
+}
+
+using LoadIconWithScaleDownFunction = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+
+void Image::SetSystemIcon(int iconId, int size)
+{
+    const auto resource = MAKEINTRESOURCEA(iconId);
+    if (size == GetSystemMetrics(SM_CXICON)) {
+        SetIcon(LoadIconA(nullptr, resource));
+        return;
+    }
+    static const auto loadScaled = NewerSystemFunction<LoadIconWithScaleDownFunction>(
+        "comctl32.dll", "LoadIconWithScaleDown");
+    HICON scaled = nullptr;
+    if (loadScaled && SUCCEEDED(loadScaled(nullptr, MAKEINTRESOURCEW(iconId), size, size, &scaled))) {
+        SetIcon(IconHandle(scaled));
+        return;
+    }
+    // A system icon loads only shared, which may keep the size it was first loaded at.
+    SetIcon(static_cast<HICON>(LoadImageA(nullptr, resource, IMAGE_ICON, size, size, LR_SHARED)));
 }
 
 IconHandle LoadIconResource(int id, int size)

@@ -46,6 +46,9 @@ public:
     void Create(HWND parent, const Bounds& bounds, HICON icon);
     void SetIcon(HICON shared);
     void SetIcon(IconHandle own);
+    // One of the system's icons (IDI_...), drawn for the size: the platform's
+    // shared one at its own size.
+    void SetSystemIcon(int iconId, int size);
     HICON Icon() const;
 
 private:

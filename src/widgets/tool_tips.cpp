@@ -48,6 +48,9 @@ void ToolTips::Open()
 
 void ToolTips::Relay(MSG& message)
 {
+    // A form without tips (the message dialog) makes no tip window.
+    if (texts_.empty())
+        return;
     switch (message.message) {
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "main/config_path.h"
+#include "config/config_path.h"
 
 namespace brevant {
 namespace {

@@ -65,14 +65,14 @@ DialogButtonSet BitsOf(const ButtonTicks& ticks)
 
 void CheckButtonsValue(std::string_view value, size_t splitAt)
 {
-    const ButtonsReading reading = ReadButtonsValue(value);
+    const ButtonsSelection read = ReadButtonsValue(value);
     if (value.empty()) {
-        FUZZ_REQUIRE(reading.kind == ButtonsValueKind::Empty);
+        FUZZ_REQUIRE(read.choice == ButtonsChoice::Hide && read.ticks.none() && ButtonSetOf(read) == 0);
     } else if (value == AllButtonsValue) {
-        FUZZ_REQUIRE(reading.kind == ButtonsValueKind::All && reading.ticks.none() && reading.bits == AllShownButtons);
+        FUZZ_REQUIRE(read.choice == ButtonsChoice::ShowAll && read.ticks.all() && ButtonSetOf(read) == AllShownButtons);
     } else {
-        FUZZ_REQUIRE(reading.kind == ButtonsValueKind::Tokens);
-        FUZZ_REQUIRE(reading.bits == BitsOf(reading.ticks));
+        FUZZ_REQUIRE(read.choice == ButtonsChoice::Display);
+        FUZZ_REQUIRE(ButtonSetOf(read) == BitsOf(read.ticks));
     }
     // Tokens never reach across a comma, and a token set off by commas counts.
     const std::string_view left = value.substr(0, std::min(splitAt, value.size()));
@@ -82,8 +82,8 @@ void CheckButtonsValue(std::string_view value, size_t splitAt)
         const std::string_view token = ButtonTokens[i].token;
         const bool contained = ContainsToken(value, token);
         FUZZ_REQUIRE(!contained || value.find(token) != std::string_view::npos);
-        if (reading.kind == ButtonsValueKind::Tokens)
-            FUZZ_REQUIRE(reading.ticks[i] == contained);
+        if (read.choice == ButtonsChoice::Display)
+            FUZZ_REQUIRE(read.ticks[i] == contained);
         FUZZ_REQUIRE(ContainsToken(joined, token) == (ContainsToken(left, token) || ContainsToken(right, token)));
         FUZZ_REQUIRE(ContainsToken(std::string(left) + "," + std::string(token) + "," + std::string(right), token));
     }
@@ -97,22 +97,21 @@ void CheckButtonsRoundTrip(uint16_t selectionBits)
                                          ButtonsChoice::None};
     const ButtonsSelection selection{choices[selectionBits >> 14], ButtonTicks(selectionBits & 0x1FF)};
     const std::string value = ButtonsValue(selection);
-    const ButtonsReading reading = ReadButtonsValue(value);
+    const ButtonsSelection read = ReadButtonsValue(value);
     switch (selection.choice) {
     case ButtonsChoice::ShowAll:
-        FUZZ_REQUIRE(value == AllButtonsValue && reading.kind == ButtonsValueKind::All);
+        FUZZ_REQUIRE(value == AllButtonsValue && read.choice == ButtonsChoice::ShowAll);
         break;
     case ButtonsChoice::Display:
         if (selection.ticks.any()) {
-            FUZZ_REQUIRE(reading.kind == ButtonsValueKind::Tokens);
-            FUZZ_REQUIRE(reading.ticks == selection.ticks);
-            FUZZ_REQUIRE(reading.bits == BitsOf(selection.ticks));
+            FUZZ_REQUIRE(read == selection);
+            FUZZ_REQUIRE(ButtonSetOf(read) == BitsOf(selection.ticks));
             break;
         }
         [[fallthrough]];
     case ButtonsChoice::Hide:
     case ButtonsChoice::None:
-        FUZZ_REQUIRE(value.empty() && reading.kind == ButtonsValueKind::Empty);
+        FUZZ_REQUIRE(value.empty() && read.choice == ButtonsChoice::Hide);
         break;
     }
 }

@@ -312,30 +312,30 @@ TEST(ReadButtonsValue, DecidesWhatTheLoaderDoes)
 {
     const struct {
         const char* value;
-        ButtonsValueKind kind;
+        ButtonsChoice choice;
         ButtonTicks ticks;
         DialogButtonSet bits;
     } cases[] = {
-        {"", ButtonsValueKind::Empty, {}, 0},
-        {"ALL", ButtonsValueKind::All, {}, AllShownButtons},
-        {"all", ButtonsValueKind::Tokens, {}, 0},
-        {"ALL ", ButtonsValueKind::Tokens, {}, 0},
-        {" ", ButtonsValueKind::Tokens, {}, 0},
-        {"yes", ButtonsValueKind::Tokens, {}, 0},
-        {"IGNORE", ButtonsValueKind::Tokens, TicksOf({"IGNORE"}), 0x40},
-        {"NOIGNORE", ButtonsValueKind::Tokens, TicksOf({"NO", "IGNORE"}), 0x42},
-        {"YES,NO", ButtonsValueKind::Tokens, TicksOf({"YES", "NO"}), 0x3},
-        {"HELPYES", ButtonsValueKind::Tokens, TicksOf({"YES", "HELP"}), 0x401},
-        {"ALLBTN", ButtonsValueKind::Tokens, TicksOf({"ALLBTN"}), 0x80},
-        {"YESHELPRETRY", ButtonsValueKind::Tokens, TicksOf({"YES", "HELP", "RETRY"}), 0x421},
-        {"YESNOIGNORE", ButtonsValueKind::Tokens, TicksOf({"YES", "NO", "IGNORE"}), 0x43},
+        {"", ButtonsChoice::Hide, {}, 0},
+        {"ALL", ButtonsChoice::ShowAll, ButtonTicks().set(), AllShownButtons},
+        {"all", ButtonsChoice::Display, {}, 0},
+        {"ALL ", ButtonsChoice::Display, {}, 0},
+        {" ", ButtonsChoice::Display, {}, 0},
+        {"yes", ButtonsChoice::Display, {}, 0},
+        {"IGNORE", ButtonsChoice::Display, TicksOf({"IGNORE"}), 0x40},
+        {"NOIGNORE", ButtonsChoice::Display, TicksOf({"NO", "IGNORE"}), 0x42},
+        {"YES,NO", ButtonsChoice::Display, TicksOf({"YES", "NO"}), 0x3},
+        {"HELPYES", ButtonsChoice::Display, TicksOf({"YES", "HELP"}), 0x401},
+        {"ALLBTN", ButtonsChoice::Display, TicksOf({"ALLBTN"}), 0x80},
+        {"YESHELPRETRY", ButtonsChoice::Display, TicksOf({"YES", "HELP", "RETRY"}), 0x421},
+        {"YESNOIGNORE", ButtonsChoice::Display, TicksOf({"YES", "NO", "IGNORE"}), 0x43},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(std::string(c.value)));
-        const ButtonsReading reading = ReadButtonsValue(c.value);
-        EXPECT_EQ(reading.kind, c.kind);
-        EXPECT_EQ(reading.ticks, c.ticks);
-        EXPECT_EQ(reading.bits, c.bits);
+        const ButtonsSelection read = ReadButtonsValue(c.value);
+        EXPECT_EQ(read.choice, c.choice);
+        EXPECT_EQ(read.ticks, c.ticks);
+        EXPECT_EQ(ButtonSetOf(read), c.bits);
     }
 }
 
@@ -346,10 +346,10 @@ TEST(ReadButtonsValue, EveryValueTheWriterProducesLoadsBackAsTheTickedSet)
         const ButtonTicks ticks(subset);
         const std::string value = ButtonsValue({ButtonsChoice::Display, ticks});
         SCOPED_TRACE(value);
-        const ButtonsReading reading = ReadButtonsValue(value);
-        EXPECT_EQ(reading.kind, ticks.none() ? ButtonsValueKind::Empty : ButtonsValueKind::Tokens);
-        EXPECT_EQ(reading.ticks, ticks);
-        EXPECT_EQ(reading.bits, BitsOf(ticks));
+        const ButtonsSelection read = ReadButtonsValue(value);
+        EXPECT_EQ(read.choice, ticks.none() ? ButtonsChoice::Hide : ButtonsChoice::Display);
+        EXPECT_EQ(read.ticks, ticks);
+        EXPECT_EQ(ButtonSetOf(read), BitsOf(ticks));
     }
 }
 

@@ -1,4 +1,4 @@
-#include "main/display_time.h"
+#include "run/display_time.h"
 
 #include <gtest/gtest.h>
 

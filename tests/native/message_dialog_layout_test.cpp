@@ -206,8 +206,9 @@ TEST(MessageDialogLayout, DialogIsHeldInsideTheWorkArea)
         EXPECT_EQ(layout.window, c.window);
         EXPECT_EQ(layout.label, c.label);
         // A text cut in width is cut to the width it is measured again at.
-        if (c.textWidth > c.label.width)
+        if (c.textWidth > c.label.width) {
             EXPECT_EQ(TextRoom(input).width, c.label.width);
+        }
         for (const PlacedButton& b : layout.buttons)
             EXPECT_EQ(b.bounds.width, c.buttonWidth);
     }

@@ -8,6 +8,7 @@
 #include "automation/input.h"
 #include "automation/read.h"
 #include "automation/wait.h"
+#include "config/config_file.h"
 #include "config/config_values.h"
 #include "widgets/handles.h"
 
@@ -147,15 +148,6 @@ WindowState StateOf(const TfrmMain& f)
     if (f.rbtnTime.Selected())
         s.clock = TimeOfDayText(f.txtTime.Value());
     return s;
-}
-
-DialogButtonSet TickedButtons(const TfrmMain& f)
-{
-    DialogButtonSet set = 0;
-    for (std::size_t i = 0; i < ButtonTokens.size(); ++i)
-        if (f.buttonChecks[i]->Checked())
-            set |= ButtonTokens[i].bit;
-    return set;
 }
 
 // The enabling rules follow the radio buttons whichever way these were set.
@@ -427,11 +419,6 @@ TEST_P(ConfigRoundTripTest, SavedWindowLoadsBackIntoANewWindow)
         EXPECT_EQ(form->lblminutes.Text(), std::to_string(expected.position) + " minutes");
     else
         EXPECT_EQ(form->lblminutes.Text(), label);
-    // The loaded button set, which the command-line run shows.
-    const DialogButtonSet buttons = form->rbtnShowAll.Selected()       ? AllShownButtons
-                                    : form->rbtnDisplayButtons.Selected() ? TickedButtons(*form)
-                                                                          : 0;
-    EXPECT_EQ(form->messageButtons(), buttons);
 }
 
 void SetClock(TfrmMain& f, WORD hour, WORD minute, WORD second)
@@ -646,6 +633,7 @@ TEST_P(ConfigLoadTest, LoadsToADefinedState)
     if (c.before)
         c.before(*form);
     const std::string minutesEdit = form->txtMinutes.Text();
+    const MessageSettings before = form->GatherSettings();
 
     const std::vector<SeenMessage> seen = LoadFrom(path);
     if (c.typeMessage) {
@@ -660,6 +648,8 @@ TEST_P(ConfigLoadTest, LoadsToADefinedState)
     c.check(*form);
     ExpectEnablingFollowsTheChoices(*form);
     EXPECT_EQ(form->txtMinutes.Text(), minutesEdit);
+    // The window holds exactly the message the file reads as, over what it held.
+    EXPECT_EQ(form->GatherSettings(), ReadConfigFile(path, before).message);
     EXPECT_EQ(FileContents(path), c.file) << "loading changed the file";
 
     // The window goes on working.
@@ -684,7 +674,8 @@ auto ShowsButtons(const char* radio, const char* ticks, DialogButtonSet set)
         const WindowState s = StateOf(f);
         EXPECT_EQ(s.buttons, radio);
         EXPECT_EQ(s.ticks, ticks);
-        EXPECT_EQ(f.messageButtons(), set);
+        // What Preview and OK show.
+        EXPECT_EQ(f.GatherSettings().ButtonSet(), set);
     };
 }
 
@@ -850,7 +841,7 @@ INSTANTIATE_TEST_SUITE_P(
                          EXPECT_TRUE(f.rbtnTime.Selected());
                          EXPECT_EQ(TimeOfDayText(f.txtTime.Value()), "08:00:00");
                      },
-                     ShowsButtons("Display Buttons:", "YES", 0)),
+                     ShowsButtons("Display Buttons:", "YES", DialogButton::Yes)),
                  [](TfrmMain& f) {
                      TickYes(f);
                      SelectMinutes(f, 10);
@@ -858,7 +849,7 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  {"'25:61' is not a valid time"}},
         LoadCase{"AbsentTimeWhileDelayed", Message1({"Text=x", "Type=0", "Delay=TRUE", "Buttons=ALL"}),
-                 AllOf(ShowsMinutes(10, " minutes"), ShowsButtons("Display Buttons:", "YES", 0)),
+                 AllOf(ShowsMinutes(10, " minutes"), ShowsButtons("Display Buttons:", "YES", DialogButton::Yes)),
                  [](TfrmMain& f) {
                      TickYes(f);
                      SelectClock(f, 8);
@@ -952,7 +943,7 @@ TEST_F(ConfigFileTest, LoadingAFileThatIsNotThereEndsWithTheTypeMessage)
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST_F(ConfigFileTest, LoadedButtonBitsAddToThoseLoadedBefore)
+TEST_F(ConfigFileTest, EachLoadShowsTheButtonsOfItsFile)
 {
     const struct {
         const char* value;
@@ -960,11 +951,11 @@ TEST_F(ConfigFileTest, LoadedButtonBitsAddToThoseLoadedBefore)
         DialogButtonSet set;
     } loads[] = {
         {"YES", "YES", DialogButton::Yes},
-        {"NO", "NO", DialogButton::Yes | DialogButton::No},
-        {"nothing", "", DialogButton::Yes | DialogButton::No},
-        {"", "", DialogButton::Yes | DialogButton::No},
+        {"NO", "NO", DialogButton::No},
+        {"nothing", "", 0},
+        {"", "", 0},
         {"ALL", "YES NO OK CANCEL HELP ABORT RETRY IGNORE ALLBTN", AllShownButtons},
-        {"HELP", "HELP", AllShownButtons},
+        {"HELP", "HELP", DialogButton::Help},
     };
     const std::string path = PathOf("buttons.cfg");
     for (const auto& load : loads) {
@@ -972,7 +963,7 @@ TEST_F(ConfigFileTest, LoadedButtonBitsAddToThoseLoadedBefore)
         WriteWholeFile(path, Message1({"Text=x", "Type=0", "Delay=FALSE", std::string("Buttons=") + load.value}));
         EXPECT_TRUE(LoadFrom(path).empty());
         EXPECT_EQ(StateOf(*form).ticks, load.ticks);
-        EXPECT_EQ(form->messageButtons(), load.set);
+        EXPECT_EQ(form->GatherSettings().ButtonSet(), load.set);
     }
 }
 

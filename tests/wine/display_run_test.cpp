@@ -5,7 +5,7 @@
 #include "automation/find.h"
 #include "automation/input.h"
 #include "automation/wait.h"
-#include "main/display_time.h"
+#include "run/display_time.h"
 #include "text/clock.h"
 #include "text/error.h"
 #include "text/time_value.h"

@@ -1,8 +1,9 @@
 // The three windows at the display scale of the Wine prefix the test runs in
 // (BREVANT_DPI chooses it; the exe carries the program's manifest, so it is
 // aware of the scale) and, through WM_DPICHANGED, at others: every control
-// stands at its 96-dpi place times the scale, each caption fits its control,
-// controls apart at 96 dpi stay apart, and the controls keep their state.
+// stands at its 96-dpi place times the scale, whole inside its parent and
+// covering none of its neighbours, each caption fits its control, controls
+// apart at 96 dpi stay apart, and the controls keep their state.
 #include "about/about.h"
 #include "app/application.h"
 #include "dialogs/dialog_owner.h"
@@ -136,6 +137,35 @@ bool Apart(const RECT& a, const RECT& b)
     return a.right < b.left || b.right < a.left || a.bottom < b.top || b.bottom < a.top;
 }
 
+// What every layout must keep at every scale: each control whole inside its
+// group, and no two controls of one parent covering each other beyond the
+// sliver of one design pixel that neighbours share. (The window's own client
+// area is judged by ExpectInsideClientArea.)
+void ExpectInsideAndNotCovering(const Layout& layout, int dpi)
+{
+    const int sliver = Dpi(dpi).Scale(1);
+    for (const auto& [hwnd, placed] : layout) {
+        SCOPED_TRACE(placed.className + " \"" + placed.caption + "\" at " + std::to_string(dpi) + " dpi");
+        const HWND parent = GetParent(hwnd);
+        if (GetAncestor(parent, GA_ROOT) != parent) {
+            RECT area;
+            GetClientRect(parent, &area);
+            EXPECT_GE(placed.rect.left, 0);
+            EXPECT_GE(placed.rect.top, 0);
+            EXPECT_LE(placed.rect.right, area.right);
+            EXPECT_LE(placed.rect.bottom, area.bottom);
+        }
+        for (const auto& [other, otherPlaced] : layout) {
+            RECT common;
+            if (other == hwnd || GetParent(other) != GetParent(hwnd) ||
+                !IntersectRect(&common, &placed.rect, &otherPlaced.rect))
+                continue;
+            EXPECT_LE(std::min(common.right - common.left, common.bottom - common.top), sliver)
+                << "covers \"" << otherPlaced.caption << "\"";
+        }
+    }
+}
+
 // Checks the window laid out at `dpi` against the same window at 96 dpi.
 void ExpectScaled(const Layout& at96, const Layout& scaled, int dpi, bool exactPlaces)
 {
@@ -195,7 +225,9 @@ protected:
         const Layout at96 = LayoutOf(window);
         for (const int dpi : kScales) {
             MoveToScale(window, dpi);
-            ExpectScaled(at96, LayoutOf(window), dpi, exactPlaces);
+            const Layout scaled = LayoutOf(window);
+            ExpectScaled(at96, scaled, dpi, exactPlaces);
+            ExpectInsideAndNotCovering(scaled, dpi);
         }
         MoveToScale(window, created);
         const Layout back = LayoutOf(window);

@@ -463,7 +463,8 @@ TEST(MessageDialog, AnOversizedMessageStaysInsideTheWorkArea)
     for (const auto& [text, cut] : {std::pair{std::string(1000, 'W'), false}, std::pair{lines, true}}) {
         SCOPED_TRACE(text.substr(0, 8));
         ShowDriven(text, MessageKind::Warning, B::OK | B::Cancel, [&](HWND dialog) {
-            MONITORINFO monitor{.cbSize = sizeof monitor};
+            MONITORINFO monitor{};
+            monitor.cbSize = sizeof monitor;
             ASSERT_TRUE(GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor));
             RECT window;  // the caption bar included
             GetWindowRect(dialog, &window);

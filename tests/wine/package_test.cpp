@@ -188,9 +188,9 @@ TEST(SampleConfigs, LoadAsAMinutesReminderAndAClockTimeUnderA24HourFormat)
             EXPECT_EQ(TextToInteger(time), 15);
         }
 
-        const ButtonsReading buttons = ReadButtonsValue(file.ReadText(section, std::string(ButtonsKey), ""));
-        EXPECT_EQ(buttons.kind, ButtonsValueKind::Tokens);
-        EXPECT_EQ(buttons.bits, sample.buttons);
+        const ButtonsSelection buttons = ReadButtonsValue(file.ReadText(section, std::string(ButtonsKey), ""));
+        EXPECT_EQ(buttons.choice, ButtonsChoice::Display);
+        EXPECT_EQ(ButtonSetOf(buttons), sample.buttons);
     }
 }
 

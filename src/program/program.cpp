@@ -6,7 +6,7 @@
 #include "app/command_line.h"
 #include "dialogs/dialog_owner.h"
 #include "dialogs/error_display.h"
-#include "main/command_line_run.h"
+#include "run/command_line_run.h"
 #include "main/main.h"
 #include "text/locale_time_settings.h"
 #include "widgets/callback_boundary.h"

@@ -1,4 +1,4 @@
-#include "main/config_path.h"
+#include "config/config_path.h"
 
 namespace brevant {
 

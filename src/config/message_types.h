@@ -1,4 +1,5 @@
 #pragma once
+// The message's vocabulary: its kind and the buttons it shows.
 
 #include <cstdint>
 
@@ -32,20 +33,5 @@ inline constexpr DialogButtonSet Help = 0x400;
 
 // "Show ALL Buttons": every button except No to All and Yes to All.
 inline constexpr DialogButtonSet AllShownButtons = 0x4FF;
-
-// Which button closed the message dialog; None is never returned.
-enum class DialogResult : int32_t {
-    None = 0,
-    OK = 1,
-    Cancel = 2,
-    Abort = 3,
-    Retry = 4,
-    Ignore = 5,
-    Yes = 6,
-    No = 7,
-    All = 8,
-    NoToAll = 9,
-    YesToAll = 10,
-};
 
 }  // namespace brevant

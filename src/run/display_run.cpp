@@ -1,12 +1,10 @@
-// Reading the message from the controls, and the run that waits for the
-// chosen moment, shows the message and ends the process.
-#include "main/display_run.h"
+// The run that waits for the message's moment, shows the message and ends
+// the process.
+#include "run/display_run.h"
 
 #include "app/application.h"
-#include "config/config_values.h"
 #include "dialogs/message_dialog.h"
-#include "main/display_time.h"
-#include "main/main.h"
+#include "run/display_time.h"
 #include "text/clock.h"
 #include "widgets/callback_boundary.h"
 #include "widgets/message_loop.h"
@@ -54,49 +52,6 @@ void RunDisplay(const MessageSettings& settings, const std::function<TimeValue()
         widgets::ReportError(std::current_exception());
     }
     RequestTermination();
-}
-
-MessageSettings TfrmMain::GatherSettings() const
-{
-    MessageSettings settings{.text = Memo1.Text(), .showText = chkMessage.Checked()};
-
-    if (rbtnError.Selected())
-        settings.kind = MessageKind::Error;
-    else if (rbtnWarning.Selected())
-        settings.kind = MessageKind::Warning;
-    else if (rbtnInformational.Selected())
-        settings.kind = MessageKind::Information;
-    else
-        settings.kind = MessageKind::Confirmation;
-
-    if (rbtnNoButtons.Selected())
-        settings.buttons.choice = ButtonsChoice::Hide;
-    else if (rbtnShowAll.Selected())
-        settings.buttons.choice = ButtonsChoice::ShowAll;
-    else if (rbtnDisplayButtons.Selected())
-        settings.buttons.choice = ButtonsChoice::Display;
-    else
-        settings.buttons.choice = ButtonsChoice::None;
-    for (size_t i = 0; i < ButtonTokens.size(); ++i)
-        settings.buttons.ticks[i] = buttonChecks[i]->Checked();
-
-    settings.delayMode = rbtnTime.Selected() ? DelayMode::ClockTime : DelayMode::Minutes;
-    settings.minutes = TrackBar1.Position();
-    settings.clockTime = ComposeDateTime(PartsOfSystemTime(txtTime.Value()));
-    return settings;
-}
-
-void TfrmMain::btnOKClick()
-{
-    const MessageSettings settings = GatherSettings();
-    ShowWindow(Handle(), SW_HIDE);
-    RunDisplay(settings, dateTimeClock);
-}
-
-void TfrmMain::btnPreviewClick()
-{
-    const MessageSettings settings = GatherSettings();
-    ShowMessageDialog(settings.ShownText(), settings.kind, settings.ButtonSet(), 0);
 }
 
 }  // namespace brevant

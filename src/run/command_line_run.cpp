@@ -1,16 +1,15 @@
 // The command-line run: the argument, the config file's path, the existence
 // test, the message loaded from the file, and the display run. No window of
 // the configuration's is built.
-#include "main/command_line_run.h"
+#include "run/command_line_run.h"
 
 #include "app/application.h"
 #include "app/command_line.h"
-#include "config/ini_file.h"
-#include "config/message_file.h"
+#include "config/config_file.h"
+#include "config/config_path.h"
 #include "dialogs/dialog_owner.h"
 #include "dialogs/message_dialog.h"
-#include "main/config_path.h"
-#include "main/display_run.h"
+#include "run/display_run.h"
 #include "text/clock.h"
 #include "widgets/callback_boundary.h"
 #include "widgets/handles.h"
@@ -103,23 +102,21 @@ void RunFromCommandLine(const std::string& argument)
         ShowErrorAndEnd("File " + path + " does not exist.");
         return;
     }
+    // Read over the message a new window starts with, on today's date.
+    MessageSettings start;
+    start.clockTime = CurrentDateTime();
+    const MessageReading reading = ReadConfigFile(path, start);
+    if (reading.typeUnreadable)
+        ShowErrorAndEnd(UnreadableTypeMessage);
     // A file that cannot be read to its end leaves nothing to wait for: the
     // error is shown and the process ends rather than linger unseen.
-    bool typeUnreadable = false;
-    MessageSettings settings;
-    try {
-        const TIniFile ini(path);
-        settings = ReadMessageSettings(IniSection(ini, ConfigSection), CurrentDateTime(), [&] {
-            typeUnreadable = true;
-            ShowErrorAndEnd(UnreadableTypeMessage);
-        });
-    } catch (...) {
-        widgets::ReportError(std::current_exception());
+    if (reading.error) {
+        widgets::ReportError(reading.error);
         RequestTermination();
         return;
     }
-    if (!typeUnreadable)
-        RunDisplay(settings, CurrentDateTime);
+    if (!reading.typeUnreadable)
+        RunDisplay(reading.message, CurrentDateTime);
 }
 
 }  // namespace brevant

@@ -1,0 +1,57 @@
+// Save and Load: the message the window shows written to a config file, and
+// the message a file holds shown in the window.
+#include "app/application.h"
+#include "config/config_file.h"
+#include "config/config_path.h"
+#include "dialogs/message_dialog.h"
+#include "main/main.h"
+#include "text/error.h"
+
+namespace brevant {
+
+namespace {
+
+// The name chosen in a file dialog, refused before anything is written or read
+// when the platform could not take its path.
+std::string Usable(std::string chosen)
+{
+    if (const auto tooLong = PathTooLongMessage(chosen))
+        throw Error(*tooLong);
+    return chosen;
+}
+
+}  // namespace
+
+void TfrmMain::btnSaveClick()
+{
+    if (!SaveDialog1.Execute(Handle()))
+        return;
+    ConfigFileName = Usable(SaveDialog1.FileName());
+    SaveConfigFile();
+}
+
+void TfrmMain::btnLoadClick()
+{
+    if (!OpenDialog1.Execute(Handle()))
+        return;
+    ConfigFileName = Usable(OpenDialog1.FileName());
+    LoadConfigFile();
+}
+
+void TfrmMain::SaveConfigFile() { WriteConfigFile(ConfigFileName, GatherSettings()); }
+
+void TfrmMain::LoadConfigFile()
+{
+    const MessageReading reading = ReadConfigFile(ConfigFileName, GatherSettings());
+    ShowSettings(reading.message);
+    if (reading.minutesAsWritten)
+        lblminutes.SetText(*reading.minutesAsWritten + " minutes");
+    if (reading.typeUnreadable) {
+        ShowMessageDialog(UnreadableTypeMessage, MessageKind::Error, DialogButton::OK, 0);
+        RequestTermination();
+    }
+    if (reading.error)
+        std::rethrow_exception(reading.error);
+}
+
+}  // namespace brevant
