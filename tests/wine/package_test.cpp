@@ -3,6 +3,8 @@
 // files, read the way the program reads them.
 #include <windows.h>
 
+#include <shlwapi.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -148,6 +150,34 @@ TEST(Manifest, IsEmbeddedAsInvokerForWindows7To11)
         SCOPED_TRACE(windows);
         EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"") + id + "\"/>"), std::string_view::npos);
     }
+}
+
+// The manifest asks for the common controls of version 6, which draw the
+// controls in the system's visual style: activated, it brings them.
+TEST(Manifest, BringsTheCommonControlsOfVersion6)
+{
+    const std::string exe = FindBrevantExe().string();
+    ASSERT_FALSE(exe.empty());
+    ACTCTXA manifest{};
+    manifest.cbSize = sizeof manifest;
+    manifest.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    manifest.lpSource = exe.c_str();
+    manifest.lpResourceName = CREATEPROCESS_MANIFEST_RESOURCE_ID;
+    const HANDLE context = CreateActCtxA(&manifest);
+    ASSERT_NE(context, INVALID_HANDLE_VALUE);
+    ULONG_PTR cookie = 0;
+    ASSERT_TRUE(ActivateActCtx(context, &cookie));
+    const std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleReleaser> controls(LoadLibraryA("comctl32.dll"));
+    DeactivateActCtx(0, cookie);
+    ReleaseActCtx(context);
+    ASSERT_NE(controls, nullptr);
+    const auto getVersion =
+        reinterpret_cast<DLLGETVERSIONPROC>(reinterpret_cast<void*>(GetProcAddress(controls.get(), "DllGetVersion")));
+    ASSERT_NE(getVersion, nullptr);
+    DLLVERSIONINFO version{};
+    version.cbSize = sizeof version;
+    ASSERT_TRUE(SUCCEEDED(getVersion(&version)));
+    EXPECT_EQ(version.dwMajorVersion, 6u);
 }
 
 // The samples are copied beside the test exe by the build.
