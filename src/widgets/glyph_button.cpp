@@ -19,9 +19,6 @@ void GlyphButton::Create(HWND parent, const Bounds& bounds, std::string_view cap
     CreateControl(parent, {.className = "BUTTON", .style = BS_OWNERDRAW | BS_NOTIFY | WS_TABSTOP,
                            .text = caption, .bounds = bounds},
                   font);
-    // For the mouse over it and changes of the visual style, which the
-    // platform follows only for the buttons it draws itself.
-    Subclass();
 }
 
 void GlyphButton::SetGlyph(int glyphId, BitmapAtScale bitmapAt)
@@ -78,25 +75,22 @@ void GlyphButton::SetHot(bool hot)
         InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-std::optional<LRESULT> GlyphButton::OnOwnMessage(UINT message, WPARAM, LPARAM)
+// The platform draws the hot look of the buttons it draws itself only.
+void GlyphButton::OnMouseMessage(UINT message)
 {
-    switch (message) {
-    case WM_MOUSEMOVE:
-        if (!hot_) {
-            TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, Handle(), 0};
-            TrackMouseEvent(&leave);
-            SetHot(true);
-        }
-        break;
-    case WM_MOUSELEAVE:
+    if (message == WM_MOUSELEAVE) {
         SetHot(false);
-        break;
-    case WM_THEMECHANGED:
-        style_.Reset();
-        InvalidateRect(Handle(), nullptr, TRUE);
-        break;
+    } else if (message == WM_MOUSEMOVE && !hot_) {
+        TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, Handle(), 0};
+        TrackMouseEvent(&leave);
+        SetHot(true);
     }
-    return std::nullopt;
+}
+
+void GlyphButton::OnThemeChanged()
+{
+    style_.Reset();
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 GlyphButton::Face GlyphButton::DrawThemedFace(HTHEME theme, const DRAWITEMSTRUCT& item) const

@@ -28,9 +28,8 @@ public:
     bool HasDefaultFrame() const override { return framed_; }
 
     std::optional<LRESULT> OnDrawItem(DRAWITEMSTRUCT& item) override;
-
-protected:
-    std::optional<LRESULT> OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnThemeChanged() override;
+    void OnMouseMessage(UINT message) override;
 
 private:
     // The button drawn without its glyph and caption: where they go, and how.

@@ -173,14 +173,23 @@ struct State {
 
 const State kStates[] = {
     {"normal", [](widgets::PushButton&) {}, [](widgets::PushButton&) {}},
-    // The mouse moving onto the button and resting there (the platform's
-    // button under Wine turns hot only once the mouse rests), then leaving.
+    // The mouse moving onto the button, as the queue brings it, and resting
+    // there (the platform's button under Wine turns hot only once the mouse
+    // rests); then leaving it.
     {"hot",
      [](widgets::PushButton& b) {
-         SendMessageA(b.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+         RECT r;
+         GetWindowRect(b.Handle(), &r);
+         SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+         PostMessageA(b.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+         widgets::ProcessPendingMessages();
          SendMessageA(b.Handle(), WM_MOUSEHOVER, 0, MAKELPARAM(5, 5));
      },
-     [](widgets::PushButton& b) { SendMessageA(b.Handle(), WM_MOUSELEAVE, 0, 0); }},
+     [](widgets::PushButton& b) {
+         SetCursorPos(0, 0);
+         PostMessageA(b.Handle(), WM_MOUSELEAVE, 0, 0);
+         widgets::ProcessPendingMessages();
+     }},
     {"pressed", [](widgets::PushButton& b) { SendMessageA(b.Handle(), BM_SETSTATE, TRUE, 0); },
      [](widgets::PushButton& b) { SendMessageA(b.Handle(), BM_SETSTATE, FALSE, 0); }},
     {"default", [](widgets::PushButton& b) { b.SetDefaultFrame(true); },
