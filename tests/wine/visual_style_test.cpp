@@ -117,7 +117,7 @@ public:
     std::vector<uint32_t> pixels;
 };
 
-// One image of a glyph strip: its opaque pixels.
+// One image of a glyph strip, and the colour of its transparent pixels.
 struct Glyph {
     int side = 0;
     std::vector<uint32_t> pixels;
