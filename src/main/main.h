@@ -3,7 +3,7 @@
 // controls, which GatherSettings reads into a MessageSettings value.
 #include "config/message_settings.h"
 #include "config/message_types.h"
-#include "text/time_value.h"
+#include "run/display_moment.h"
 #include "widgets/check_box.h"
 #include "widgets/edit.h"
 #include "widgets/file_dialog.h"
@@ -15,7 +15,6 @@
 #include "widgets/time_picker.h"
 #include "widgets/track_bar.h"
 
-#include <functional>
 #include <string>
 
 namespace brevant {
@@ -60,8 +59,8 @@ public:
     // row by row, left to right, as they stand in their group.
     widgets::CheckBox* const buttonChecksInGridOrder[9];
 
-    // The local clock the display run waits on; tests put their own in.
-    std::function<TimeValue()> dateTimeClock;
+    // The clocks the display run waits on; tests put their own in.
+    WaitClock waitClock;
 
     // The message as the controls hold it: the one reader of the controls.
     MessageSettings GatherSettings() const;

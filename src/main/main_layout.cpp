@@ -5,7 +5,7 @@
 #include "main/main.h"
 #include "resources/glyph_scale.h"
 #include "resources/resource_ids.h"
-#include "text/clock.h"
+#include "run/display_run.h"
 
 #include <type_traits>
 #include <variant>
@@ -135,7 +135,7 @@ TfrmMain::TfrmMain(Application& application)
                    .options = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR}),
       buttonChecks{&chkYes, &chkNo, &chkOK, &chkCancel, &chkHelp, &chkAbort, &chkRetry, &chkIgnore, &chkAll},
       buttonChecksInGridOrder{&chkYes, &chkNo, &chkOK, &chkCancel, &chkHelp, &chkAll, &chkRetry, &chkAbort, &chkIgnore},
-      dateTimeClock(CurrentDateTime),
+      waitClock(SystemWaitClock()),
       application_(application)
 {
     CreateForm({.className = "TfrmMain", .caption = "Brevant", .clientWidth = 585,

@@ -116,7 +116,7 @@ void RunFromCommandLine(const std::string& argument)
         return;
     }
     if (!reading.typeUnreadable)
-        RunDisplay(reading.message, CurrentDateTime);
+        RunDisplay(reading.message, SystemWaitClock());
 }
 
 }  // namespace brevant
