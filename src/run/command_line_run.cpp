@@ -85,6 +85,7 @@ protected:
 
 void RunFromCommandLine(const std::string& argument)
 {
+    KeepDialogsAboveOthers();
     const CommandLineWindow window;
     window.ShowOnce();
     if (!HasConfigSwitch(argument)) {

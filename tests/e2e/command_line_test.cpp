@@ -157,8 +157,8 @@ protected:
         ExpectEndsWithStatusZero();
     }
 
-    // The platform's box alone reports an error the program raised, and OK
-    // ends the program with status 0.
+    // The platform's box alone reports an error the program raised, above
+    // other windows like the message, and OK ends the program with status 0.
     void ExpectErrorBoxAndEnds(const std::string& text)
     {
         HWND box = WaitForErrorBox();
@@ -166,6 +166,7 @@ protected:
             return;
         EXPECT_EQ(ReadDialog(box), Shown(kErrorBoxCaption, text));
         EXPECT_EQ(VisibleWindows(), std::vector<HWND>{box});
+        EXPECT_TRUE(AboveOthers(box));
         CloseDialog(box, "OK");
         ExpectEndsWithStatusZero();
     }

@@ -72,7 +72,8 @@ protected:
     // it is killed otherwise.
     void ExpectEndsWithStatusZero();
 
-    // The message dialog of a display run stays above other windows.
+    // The boxes of a run with no window of its own (the message, its errors)
+    // stay above other windows.
     static bool AboveOthers(HWND window) { return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
     uia::Process& Brevant() { return *brevant_; }
