@@ -27,17 +27,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         // Only argument 1 is examined.
         const std::string argument = CommandLineArgument(1);
         if (!argument.empty()) {
-            application.Run(nullptr, [&] {
-                application.HideTaskbarEntry();
-                RunFromCommandLine(argument);
-            });
+            application.RunAtOnce([&] { RunFromCommandLine(argument); });
             return 0;
         }
         const INITCOMMONCONTROLSEX controls{sizeof controls,
                                             ICC_BAR_CLASSES | ICC_DATE_CLASSES | ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
         TfrmMain frmMain(application);
-        application.Run(&frmMain, [&] { frmMain.FormShow(); });
+        application.Run(frmMain, [&] { frmMain.FormShow(); });
     } catch (const std::exception& error) {
         // Nothing the program does raises an error outside its handlers; this
         // is the last resort for one that does.

@@ -152,8 +152,44 @@ protected:
         EXPECT_EQ(ReadDialog(dialog), expected);
         EXPECT_EQ(VisibleWindows(), std::vector<HWND>{dialog});
         EXPECT_TRUE(AboveOthers(dialog));
+        EXPECT_FALSE(IsIconic(dialog));
         const auto closing = std::ranges::find_if(expected.buttons, [](const std::string& b) { return b != "&Help"; });
         CloseDialog(dialog, closing == expected.buttons.end() ? "" : *closing);
+        ExpectEndsWithStatusZero();
+    }
+
+    // Runs a file whose clock time is a few seconds ahead, started with the
+    // show command given: nothing of the program is on the screen while it
+    // waits, and the message comes at that time, never before.
+    void ExpectClockTimeWaitedFor(std::optional<WORD> showCommand = std::nullopt)
+    {
+        const brevant::TimeValue now = brevant::CurrentDateTime();
+        const double today = std::floor(now);
+        // A whole second, as the file holds it, at least 3 seconds ahead.
+        const int targetSecond = static_cast<int>((now - today) * 86400.0) + 4;
+        if (targetSecond >= 86400)
+            GTEST_SKIP() << "the target would fall on the next day";
+        const auto timeOfDay = brevant::ComposeTime(static_cast<uint16_t>(targetSecond / 3600),
+                                                    static_cast<uint16_t>(targetSecond / 60 % 60),
+                                                    static_cast<uint16_t>(targetSecond % 60), 0);
+        const brevant::TimeValue target = today + timeOfDay;
+        const std::string timeText = ClockTimeText(timeOfDay);
+        SCOPED_TRACE("Time=" + timeText);
+        Start("/c" + BesideProgram({.delay = "TRUE", .time = timeText}), {}, showCommand);
+
+        uia::WaitUntil([&] { return (target - brevant::CurrentDateTime()) * kMillisecondsPerDay < 1000; },
+                       std::chrono::seconds(5));
+        ASSERT_TRUE(Brevant().Running());
+        EXPECT_EQ(VisibleWindows(), std::vector<HWND>{});
+
+        HWND dialog = WaitForMessageDialog("Information");
+        const double lateMs = (brevant::CurrentDateTime() - target) * kMillisecondsPerDay;
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_GE(lateMs, 0) << "shown before its time";
+        EXPECT_LT(lateMs, 1000) << "shown too late";
+        EXPECT_EQ(ReadDialog(dialog), Shown("Information", "Scheduled message"));
+        EXPECT_FALSE(IsIconic(dialog));
+        CloseDialog(dialog, "OK");
         ExpectEndsWithStatusZero();
     }
 
@@ -324,34 +360,21 @@ TEST_F(CommandLineTest, ShowsAtOnceWhenThereIsNothingToWaitFor)
 
 TEST_F(CommandLineTest, ClockTimeAheadIsWaitedFor)
 {
-    const brevant::TimeValue now = brevant::CurrentDateTime();
-    const double today = std::floor(now);
-    // A whole second, as the file holds it, at least 3 seconds ahead.
-    const int targetSecond = static_cast<int>((now - today) * 86400.0) + 4;
-    if (targetSecond >= 86400)
-        GTEST_SKIP() << "the target would fall on the next day";
-    const auto timeOfDay = brevant::ComposeTime(static_cast<uint16_t>(targetSecond / 3600),
-                                                static_cast<uint16_t>(targetSecond / 60 % 60),
-                                                static_cast<uint16_t>(targetSecond % 60), 0);
-    const brevant::TimeValue target = today + timeOfDay;
-    const std::string timeText = ClockTimeText(timeOfDay);
-    SCOPED_TRACE("Time=" + timeText);
-    Start("/c" + BesideProgram({.delay = "TRUE", .time = timeText}));
+    ExpectClockTimeWaitedFor();
+}
 
-    // Waiting, nothing of the program is on the screen.
-    uia::WaitUntil([&] { return (target - brevant::CurrentDateTime()) * kMillisecondsPerDay < 1000; },
-                   std::chrono::seconds(5));
-    ASSERT_TRUE(Brevant().Running());
-    EXPECT_EQ(VisibleWindows(), std::vector<HWND>{});
-
-    HWND dialog = WaitForMessageDialog("Information");
-    const double lateMs = (brevant::CurrentDateTime() - target) * kMillisecondsPerDay;
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_GE(lateMs, 0) << "shown before its time";
-    EXPECT_LT(lateMs, 1000) << "shown too late";
-    EXPECT_EQ(ReadDialog(dialog), Shown("Information", "Scheduled message"));
-    CloseDialog(dialog, "OK");
-    ExpectEndsWithStatusZero();
+// Started minimized (a shortcut or a launcher set to run minimized), the run
+// starts at once all the same, with no taskbar entry that would wait to be
+// restored, and the message comes at its moment.
+TEST_F(CommandLineTest, MinimizedStartShowsTheMessageOnTime)
+{
+    {
+        SCOPED_TRACE("no delay");
+        Start("/c" + BesideProgram({}), {}, SW_SHOWMINNOACTIVE);
+        ExpectShowsAndEnds(Shown("Information", "Scheduled message"));
+    }
+    SCOPED_TRACE("a clock time ahead");
+    ExpectClockTimeWaitedFor(SW_SHOWMINNOACTIVE);
 }
 
 TEST_F(CommandLineTest, FileWithoutAReadableTypeEndsWithoutItsMessage)
