@@ -69,8 +69,9 @@ void Arm(HANDLE timer, const WaitStep& step)
 
 // Sleeps until the moment, taking the program's messages as they come; ends
 // early when the program has been asked to end meanwhile. Nothing but the
-// timer, a message, a change of the clock or a resume wakes it, and only the
-// last two make it take the clocks again: the timer it set holds the moment.
+// timer, a message, a change of the clock or a resume wakes it. The timer and
+// the last two make it take the clocks again: the message comes only once
+// they show the moment, never on the timer's word alone.
 void WaitFor(const DisplayMoment& moment, const WaitClock& clock)
 {
     ClockWatch watch;
@@ -87,10 +88,12 @@ void WaitFor(const DisplayMoment& moment, const WaitClock& clock)
             Arm(handle, step);
         }
         const DWORD woken = MsgWaitForMultipleObjectsEx(1, &handle, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        if (woken == WAIT_OBJECT_0)
-            return;
         if (woken == WAIT_FAILED)
             ThrowLastError("The wait failed");
+        if (woken == WAIT_OBJECT_0) {
+            lookAgain = true;
+            continue;
+        }
         widgets::ProcessPendingMessages();
         lookAgain = watch.TakeChange();
     }
