@@ -21,8 +21,9 @@ struct WaitClock {
     std::function<std::chrono::milliseconds()> elapsed;
     // The wall clock in universal time, since a fixed epoch.
     std::function<std::chrono::milliseconds()> universalNow;
-    // The universal time at which the wall clock shows a local date-time,
-    // under the time zone and its daylight saving rules in force now.
+    // The universal time (as universalNow counts it) at which the wall clock
+    // shows a local date-time, under the time zone and its daylight saving
+    // rules in force now.
     std::function<std::chrono::milliseconds(TimeValue local)> universalOf;
 };
 
@@ -48,9 +49,9 @@ class DisplayMoment {
 public:
     DisplayMoment(const MessageSettings& settings, const WaitClock& clock);
 
-    // The next step from the clocks as they read now. Taken at the start and
-    // again whenever the clock, the time zone or a sleep of the computer may
-    // have moved the moment; the timer of a step needs nothing else.
+    // The next step from the clocks as they read now. Taken at the start,
+    // when the step's timer fires, and whenever a change of the clock or the
+    // time zone or a sleep of the computer may have moved the moment.
     WaitStep Next(const WaitClock& clock) const;
 
 private:

@@ -30,7 +30,10 @@ using TimerHandle = widgets::UniqueHandle<HANDLE, CloseHandle>;
 // program, as it does for the program's other windows.
 class ClockWatch : public widgets::Window {
 public:
-    ClockWatch() { CreateWindowOf({.name = "BrevantClockWatch"}, {.style = WS_POPUP, .x = 0, .y = 0, .width = 0, .height = 0}); }
+    ClockWatch()
+    {
+        CreateWindowOf({.name = "BrevantClockWatch"}, {.style = WS_POPUP, .x = 0, .y = 0, .width = 0, .height = 0});
+    }
 
     // True when the moment may have moved since the last call.
     bool TakeChange() { return std::exchange(changed_, false); }
