@@ -8,10 +8,10 @@
 
 namespace brevant {
 
-Application::Application(const char* title)
+Application::Application(const wchar_t* title)
 {
     // A zero-sized window: on screen it is only its taskbar button.
-    CreateWindowOf({.name = "BrevantApplication"},
+    CreateWindowOf({.name = L"BrevantApplication"},
                    {.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
                     .caption = title,
                     .x = GetSystemMetrics(SM_CXSCREEN) / 2,
@@ -21,9 +21,9 @@ Application::Application(const char* title)
 
 int StartupShowCommand()
 {
-    STARTUPINFOA info{};
+    STARTUPINFOW info{};
     info.cb = sizeof info;
-    GetStartupInfoA(&info);
+    GetStartupInfoW(&info);
     return (info.dwFlags & STARTF_USESHOWWINDOW) ? info.wShowWindow : SW_SHOWDEFAULT;
 }
 
@@ -75,7 +75,7 @@ std::optional<LRESULT> Application::HandleMessage(UINT message, WPARAM wParam, L
     switch (message) {
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_RESTORE && !shown_) {
-            DefWindowProcA(Handle(), message, wParam, lParam);
+            DefWindowProcW(Handle(), message, wParam, lParam);
             ShowMainForm();
             return 0;
         }

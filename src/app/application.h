@@ -15,7 +15,7 @@ class Form;
 
 class Application : public widgets::Window {
 public:
-    explicit Application(const char* title);
+    explicit Application(const wchar_t* title);
 
     // Runs the message loop until termination has been requested, and leaves
     // the exit status to the caller (always 0). The program first shows itself

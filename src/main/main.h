@@ -89,19 +89,19 @@ public:
     void chkAllClick();
     void rbtnTimeClick();
     void txtMinutesChange();
-    bool txtMinutesKeyPress(char key);
+    bool txtMinutesKeyPress(wchar_t key);
     void TrackBar1Change();
     void eXit1Click();
 
-    static bool IsDigitKey(char key);
+    static bool IsDigitKey(wchar_t key);
 
     // The config file: the message the window shows written to it, and the
     // message it holds shown in the window.
     void SaveConfigFile();
     void LoadConfigFile();
 
-    const std::string& configFileName() const { return ConfigFileName; }
-    void setConfigFileName(std::string name) { ConfigFileName = std::move(name); }
+    const std::wstring& configFileName() const { return ConfigFileName; }
+    void setConfigFileName(std::wstring name) { ConfigFileName = std::move(name); }
 
 protected:
     void OnDpiChanged() override;
@@ -125,7 +125,7 @@ private:
     widgets::RadioButton& KindRadio(MessageKind kind);
 
     Application& application_;
-    std::string ConfigFileName;
+    std::wstring ConfigFileName;
 };
 
 }  // namespace brevant

@@ -32,7 +32,7 @@ class ClockWatch : public widgets::Window {
 public:
     ClockWatch()
     {
-        CreateWindowOf({.name = "BrevantClockWatch"}, {.style = WS_POPUP, .x = 0, .y = 0, .width = 0, .height = 0});
+        CreateWindowOf({.name = L"BrevantClockWatch"}, {.style = WS_POPUP, .x = 0, .y = 0, .width = 0, .height = 0});
     }
 
     // True when the moment may have moved since the last call.

@@ -13,9 +13,9 @@ constexpr int kGlyphSpacing = 4;
 constexpr int kFocusInset = 3;
 }
 
-void GlyphButton::Create(HWND parent, const Bounds& bounds, std::string_view caption, HFONT font)
+void GlyphButton::Create(HWND parent, const Bounds& bounds, std::wstring_view caption, HFONT font)
 {
-    CreateControl(parent, {.className = "BUTTON", .style = BS_OWNERDRAW | BS_NOTIFY | WS_TABSTOP,
+    CreateControl(parent, {.className = L"BUTTON", .style = BS_OWNERDRAW | BS_NOTIFY | WS_TABSTOP,
                            .text = caption, .bounds = bounds},
                   font);
 }
@@ -36,11 +36,11 @@ void GlyphButton::LoadGlyphs(Dpi dpi)
     loadedAt_ = dpi;
     glyphs_.reset();
     const int bitmapId = bitmapAt_(glyphId_, dpi);
-    BitmapHandle strip(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                                       MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0,
+    BitmapHandle strip(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                       MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0,
                                                        0, LR_CREATEDIBSECTION)));
     BITMAP info{};
-    if (!strip || !GetObjectA(strip.get(), sizeof info, &info))
+    if (!strip || !GetObjectW(strip.get(), sizeof info, &info))
         return;
     imageCount_ = info.bmWidth / info.bmHeight;
     glyphSize_ = {info.bmHeight, info.bmHeight};
@@ -66,11 +66,11 @@ void GlyphButton::SetDefaultFrame(bool framed)
 
 void GlyphButton::DrawGlyphAndCaption(HDC dc, RECT area, bool enabled, bool showAccelerator, Dpi dpi)
 {
-    const std::string caption = Text();
+    const std::wstring caption = Text();
     const UINT format = DT_SINGLELINE | (showAccelerator ? 0 : DT_HIDEPREFIX);
     RECT textSize{0, 0, 0, 0};
     HGDIOBJ oldFont = SelectObject(dc, Font());
-    DrawTextA(dc, caption.c_str(), -1, &textSize, format | DT_CALCRECT);
+    DrawTextW(dc, caption.c_str(), -1, &textSize, format | DT_CALCRECT);
     const int glyphWidth = glyphs_ ? glyphSize_.cx + dpi.Scale(kGlyphSpacing) : 0;
     const int blockWidth = glyphWidth + textSize.right;
     int left = area.left + (area.right - area.left - blockWidth) / 2;
@@ -89,15 +89,15 @@ void GlyphButton::DrawGlyphAndCaption(HDC dc, RECT area, bool enabled, bool show
     SetBkMode(dc, TRANSPARENT);
     if (enabled) {
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-        DrawTextA(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
+        DrawTextW(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
     } else {
         // The engraved look of disabled text: a light copy under a grey one.
         OffsetRect(&text, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-        DrawTextA(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
+        DrawTextW(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
         OffsetRect(&text, -1, -1);
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-        DrawTextA(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
+        DrawTextW(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
     }
     SelectObject(dc, oldFont);
 }
@@ -119,7 +119,7 @@ std::optional<LRESULT> GlyphButton::OnDrawItem(DRAWITEMSTRUCT& item)
     if (pushed)
         OffsetRect(&content, 1, 1);
     // The keyboard cues of the window: shown once the keyboard is used.
-    const LRESULT hidden = SendMessageA(Handle(), WM_QUERYUISTATE, 0, 0);
+    const LRESULT hidden = SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0);
     DrawGlyphAndCaption(dc, content, !(item.itemState & ODS_DISABLED), !(hidden & UISF_HIDEACCEL), dpi);
     if ((item.itemState & ODS_FOCUS) && !(hidden & UISF_HIDEFOCUS)) {
         RECT focus = frame;

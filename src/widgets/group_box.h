@@ -11,7 +11,7 @@ namespace brevant::widgets {
 // pass through it, and the radio buttons inside form one group.
 class GroupBox : public Window {
 public:
-    void Create(HWND parent, const Bounds& bounds, std::string_view caption, HFONT font);
+    void Create(HWND parent, const Bounds& bounds, std::wstring_view caption, HFONT font);
 
 protected:
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -8,6 +8,7 @@
 #include "text/clock.h"
 #include "text/clock_time_text.h"
 #include "text/locale_time_settings.h"
+#include "text/unicode_text.h"
 
 #include <aclapi.h>
 
@@ -80,7 +81,7 @@ std::string TempPath()
 std::string ClockTimeText(brevant::TimeValue timeOfDay)
 {
     brevant::LoadLocaleTimeSettings();
-    return brevant::TimeToText(timeOfDay);
+    return brevant::TextToUtf8(brevant::TimeToText(timeOfDay));
 }
 
 constexpr double kMillisecondsPerDay = 86400000.0;
@@ -398,14 +399,25 @@ TEST_F(CommandLineTest, FileWithoutAReadableTypeEndsWithoutItsMessage)
 }
 
 // Another program holds the file open and lets no one read it.
-TEST_F(CommandLineTest, FileThatCannotBeReadNowEndsWithTheTypeMessage)
+// A file another program holds is reported as such, with the platform's
+// reason, not as a file with a bad "Type".
+TEST_F(CommandLineTest, FileThatCannotBeReadNowIsReportedAndEndsTheRun)
 {
     const std::string name = BesideProgram({});
     HANDLE held = CreateFileA((ProgramFolder() + name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     Start("/c" + name);
-    ExpectShowsAndEnds(ShownError(kBadType));
+    const HWND dialog = WaitForMessageDialog("Error");
+    ASSERT_NE(dialog, nullptr);
+    const DialogContent shown = ReadDialog(dialog);
+    const std::string unable = "Unable to read " + ProgramFolder() + name + ": ";
+    EXPECT_EQ(shown.text.substr(0, unable.size()), unable);
+    EXPECT_GT(shown.text.size(), unable.size() + 1) << "no reason given";
+    EXPECT_EQ(shown.buttons, std::vector<std::string>{"OK"});
+    EXPECT_TRUE(AboveOthers(dialog));
     CloseHandle(held);
+    CloseDialog(dialog, "OK");
+    ExpectEndsWithStatusZero();
 }
 
 TEST_F(CommandLineTest, FileWithoutReadPermissionEndsWithTheTypeMessage)

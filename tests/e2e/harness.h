@@ -51,6 +51,7 @@ protected:
     // command a launcher hands over, if any.
     uia::Process& Start(std::string_view arguments = {}, const std::filesystem::path& workingFolder = {},
                         std::optional<WORD> showCommand = std::nullopt);
+    uia::Process& Start(std::wstring_view arguments);
 
     // Asks every top-level window of the program to close, as a request to
     // end it from outside does (taskkill without /f).

@@ -14,6 +14,7 @@
 #include "text/clock.h"
 #include "text/clock_time_text.h"
 #include "text/locale_time_settings.h"
+#include "text/unicode_text.h"
 
 #include <commctrl.h>
 #include <tlhelp32.h>
@@ -74,13 +75,13 @@ std::optional<ClockTarget> SecondsAhead(int seconds)
 std::string ClockTimeText(const brevant::TimeOfDay& time)
 {
     brevant::LoadLocaleTimeSettings();
-    return brevant::TimeToText(brevant::ComposeTime(time.hour, time.minute, time.second, 0));
+    return brevant::TextToUtf8(brevant::TimeToText(brevant::ComposeTime(time.hour, time.minute, time.second, 0)));
 }
 
 brevant::TimeValue TimeOfText(const std::string& text)
 {
     brevant::LoadLocaleTimeSettings();
-    return brevant::TextToTime(text);
+    return brevant::TextToTime(brevant::Utf8ToText(text).value());
 }
 
 double SecondOfDay(brevant::TimeValue moment)

@@ -88,7 +88,7 @@ protected:
 TEST_F(DisplayRunTest, PreviewShowsTheDesignedMessageAndTheWindowStays)
 {
     Show();
-    form->Memo1.SetText("Back soon\r\nWait here");
+    form->Memo1.SetText(L"Back soon\r\nWait here");
     UserClick(form->rbtnWarning);
     UserClick(form->chkYes);
     UserClick(form->chkNo);
@@ -104,10 +104,10 @@ TEST_F(DisplayRunTest, PreviewShowsTheDesignedMessageAndTheWindowStays)
 TEST_F(DisplayRunTest, OkReadsTheControlsAgainAfterAPreview)
 {
     Show();
-    form->Memo1.SetText("first");
+    form->Memo1.SetText(L"first");
     ClickWhileDialogIsDriven(form->btnPreview, "Error");
 
-    form->Memo1.SetText("second");
+    form->Memo1.SetText(L"second");
     UserClick(form->rbtnInformational);
     UserClick(form->rbtnShowAll);
     const SeenDialog seen = ClickWhileDialogIsDriven(form->btnOK, "Information");
@@ -257,10 +257,10 @@ TEST_F(DisplayRunTest, ErrorAfterTheWindowIsHiddenIsShownAndTheProcessEnds)
 {
     Show();
     form->TrackBar1.SetPosition(5);
-    form->waitClock.elapsed = []() -> milliseconds { throw Error("clock failed"); };
+    form->waitClock.elapsed = []() -> milliseconds { throw Error(L"clock failed"); };
     SendMessageA(form->btnOK.Handle(), BM_CLICK, 0, 0);
     ASSERT_EQ(g_reported.size(), 1u);
-    EXPECT_EQ(g_reported[0], "clock failed");
+    EXPECT_EQ(g_reported[0], L"clock failed");
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
     EXPECT_TRUE(TakeQuitRequest());
 }
@@ -271,20 +271,20 @@ TEST_F(DisplayRunTest, GatherSettingsFollowsTheControls)
     struct Case {
         const char* name;
         std::function<void(TfrmMain&)> set;
-        std::string text;
+        std::wstring text;
         MessageKind kind;
         DialogButtonSet buttons;
         bool delayed;
     };
     const Case cases[] = {
-        {"initial", [](TfrmMain&) {}, "", MessageKind::Error, 0, false},
+        {"initial", [](TfrmMain&) {}, L"", MessageKind::Error, 0, false},
         {"text and warning",
          [](TfrmMain& f) {
-             f.Memo1.SetText("a\r\nb");
+             f.Memo1.SetText(L"a\r\nb");
              f.rbtnWarning.Select();
          },
-         "a\r\nb", MessageKind::Warning, 0, false},
-        {"text switched off", [](TfrmMain& f) { f.chkMessage.SetChecked(false); }, "", MessageKind::Warning, 0,
+         L"a\r\nb", MessageKind::Warning, 0, false},
+        {"text switched off", [](TfrmMain& f) { f.chkMessage.SetChecked(false); }, L"", MessageKind::Warning, 0,
          false},
         {"information, ticked boxes",
          [](TfrmMain& f) {
@@ -292,8 +292,8 @@ TEST_F(DisplayRunTest, GatherSettingsFollowsTheControls)
              f.chkHelp.SetChecked(true);
              f.chkRetry.SetChecked(true);
          },
-         "", MessageKind::Information, DialogButton::Help | DialogButton::Retry, false},
-        {"hide buttons keeps ticks out", [](TfrmMain& f) { f.rbtnNoButtons.Select(); }, "",
+         L"", MessageKind::Information, DialogButton::Help | DialogButton::Retry, false},
+        {"hide buttons keeps ticks out", [](TfrmMain& f) { f.rbtnNoButtons.Select(); }, L"",
          MessageKind::Information, 0, false},
         {"show all with boxes unticked",
          [](TfrmMain& f) {
@@ -302,15 +302,15 @@ TEST_F(DisplayRunTest, GatherSettingsFollowsTheControls)
              SendMessageA(f.chkYes.Handle(), BM_SETCHECK, BST_UNCHECKED, 0);
              f.rbtnConfirmation.Select();
          },
-         "", MessageKind::Confirmation, AllShownButtons, false},
-        {"minutes delay", [](TfrmMain& f) { f.TrackBar1.SetPosition(3); }, "", MessageKind::Confirmation,
+         L"", MessageKind::Confirmation, AllShownButtons, false},
+        {"minutes delay", [](TfrmMain& f) { f.TrackBar1.SetPosition(3); }, L"", MessageKind::Confirmation,
          AllShownButtons, true},
         {"clock time at any position",
          [](TfrmMain& f) {
              f.TrackBar1.SetPosition(0);
              f.rbtnTime.Select();
          },
-         "", MessageKind::Confirmation, AllShownButtons, true},
+         L"", MessageKind::Confirmation, AllShownButtons, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
