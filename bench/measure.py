@@ -39,6 +39,7 @@ IDLE_SPAN = 60                  # seconds of waiting whose processor time is mea
 IDLE_LEAD = IDLE_SPAN + 3       # how far ahead that wait's target lies
 LATENESS_LEAD = 3               # whole seconds between a lateness run's start and its target
 WAIT_REACHED = 1.5              # seconds after which a command-line run is in its wait: it shows nothing before
+WAKE_WATCH = 0.5                # seconds before its target from which a waiting run is watched for its wake-up
 
 
 def log(text):
@@ -107,11 +108,53 @@ class Screen:
         self.display.flush()
 
 
-def processor_ticks(pid):
-    """User plus system time of a process, all its threads, in clock ticks."""
-    with open(f"/proc/{pid}/stat") as stat:
-        fields = stat.read().rsplit(")", 1)[1].split()
-    return int(fields[11]) + int(fields[12])
+def task_files(pid, name):
+    """The /proc file of that name of each thread of a process."""
+    folder = f"/proc/{pid}/task"
+    return [os.path.join(folder, task, name) for task in os.listdir(folder)]
+
+
+def schedstat_sum(pid, field):
+    """A field of the scheduler's own counts (/proc/pid/task/*/schedstat),
+    summed over the threads of a process: 0 the time run on a processor in
+    nanoseconds, 2 the times put on one, each counted as it happens."""
+    total = 0
+    for path in task_files(pid, "schedstat"):
+        with open(path) as schedstat:
+            total += int(schedstat.read().split()[field])
+    return total
+
+
+def processor_ns(pid):
+    """Time a process has run on a processor, all its threads, in nanoseconds
+    (the user and system ticks of /proc/pid/stat come in hundredths of a
+    second, too coarse for a sleeping process)."""
+    return schedstat_sum(pid, 0)
+
+
+def wake_time(pid, target, deadline):
+    """The wall-clock time at which a process sleeping towards the target
+    first runs again, watched every half millisecond from WAKE_WATCH seconds
+    before the target."""
+    time.sleep(max(0.0, target - WAKE_WATCH - time.time()))
+    asleep = schedstat_sum(pid, 2)
+    while time.time() < deadline:
+        if schedstat_sum(pid, 2) != asleep:
+            return time.time()
+        time.sleep(0.0005)
+    raise TimeoutError(f"process {pid} did not wake for its target")
+
+
+def wakeups(pid):
+    """How often the threads of a process have gone to sleep, and so woken
+    again: their voluntary context switches."""
+    total = 0
+    for path in task_files(pid, "status"):
+        with open(path) as status:
+            for line in status:
+                if line.startswith("voluntary_ctxt_switches:"):
+                    total += int(line.split()[1])
+    return total
 
 
 def resident_kib(pid):
@@ -164,6 +207,20 @@ class Starts:
     shown: dict   # kind of run: Spread of seconds to the window waited for
     first: dict   # kind of run: Spread of seconds to the process's first window
     memory: dict  # kind of run: median KiB resident while the dialog is shown
+
+
+@dataclass
+class Late:
+    """Seconds after its target (negative: before)."""
+    woke: float   # the program first ran again
+    shown: float  # its message was on the screen
+
+
+@dataclass
+class IdleWait:
+    program_share: float  # of one core
+    server_share: float
+    wakeups: int
 
 
 class Bench:
@@ -250,7 +307,7 @@ class Bench:
     def _clock_time_run(self, lead, during_wait):
         """Runs a config file whose clock time lies lead whole seconds ahead;
         during_wait(process) runs once the program waits. Gives its result and
-        how late the message appeared (seconds; negative when early)."""
+        how late the program woke and the message appeared."""
         target = math.ceil(time.time()) + lead
         if time.localtime(target).tm_yday != time.localtime().tm_yday:
             # A clock time is read as one of today: start after midnight instead.
@@ -263,9 +320,10 @@ class Bench:
             time.sleep(max(0.0, begun + WAIT_REACHED - time.monotonic()))
             result = during_wait(process)
             deadline = time.monotonic() + (target - time.time()) + LAUNCH_TIMEOUT
+            woke = wake_time(process.pid, target, time.time() + (deadline - time.monotonic()))
             dialog, _, shown, _ = self.screen.wait_for_map(process.pid, DIALOG_TITLE, deadline)
             self._close(process, dialog)
-            return result, shown - target
+            return result, Late(woke=woke - target, shown=shown - target)
 
         return self._run(self._command_line_run, body)
 
@@ -273,23 +331,26 @@ class Bench:
         late = []
         for run in range(runs):
             late.append(self._clock_time_run(LATENESS_LEAD, lambda process: None)[1])
-            log(f"lateness run {run + 1}/{runs}: {late[-1] * 1000:.1f} ms")
+            log(f"lateness run {run + 1}/{runs}: woke {late[-1].woke * 1000:.1f} ms, "
+                f"shown {late[-1].shown * 1000:.1f} ms")
         return late
 
     def idle_wait(self):
-        """Processor time of the program and of the wineserver over IDLE_SPAN
-        seconds of the wait, as shares of one core, and the run's lateness."""
-        tick = os.sysconf("SC_CLK_TCK")
+        """Over IDLE_SPAN seconds of the wait: the processor time of the
+        program and of the wineserver as shares of one core, the program's
+        wake-ups, and the run's lateness."""
 
         def sample(process):
-            return time.monotonic(), processor_ticks(process.pid), processor_ticks(self.server)
+            return (time.monotonic(), processor_ns(process.pid), processor_ns(self.server),
+                    wakeups(process.pid))
 
         def measure(process):
             first = sample(process)
             time.sleep(IDLE_SPAN)
             last = sample(process)
-            span = last[0] - first[0]
-            return tuple((last[i] - first[i]) / tick / span for i in (1, 2))
+            span = (last[0] - first[0]) * 1e9
+            return IdleWait(program_share=(last[1] - first[1]) / span, server_share=(last[2] - first[2]) / span,
+                            wakeups=last[3] - first[3])
 
         log(f"waiting {IDLE_LEAD} s for a message, measuring {IDLE_SPAN} s of it")
         return self._clock_time_run(IDLE_LEAD, measure)
@@ -349,7 +410,7 @@ def main():
     bench = Bench(options.brevant, options.floor, options.work)
     starts = bench.start_rounds(options.rounds)
     late = bench.lateness(options.lateness_runs)
-    (program_share, server_share), idle_late = bench.idle_wait()
+    idle, idle_late = bench.idle_wait()
     late.append(idle_late)
     every_processor = os.sched_getaffinity(0)
     log("the same start rounds with the wineserver and the programs on one processor")
@@ -358,7 +419,8 @@ def main():
     set_processors([0, bench.server], every_processor)
     load_after = os.getloadavg()
 
-    late = Spread(late)
+    woke = Spread([run.woke for run in late])
+    shown = Spread([run.shown for run in late])
 
     # The goals: the configuration window within 1.5 times the floor, a
     # command-line message, which shows nothing else, within 1.2 times.
@@ -373,7 +435,6 @@ def main():
 
     size = os.path.getsize(options.brevant)
     stripped = stripped_size(options.brevant)
-    idle_share = program_share + server_share
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     revision = command_output("git", "-C", root, "describe", "--always", "--dirty")
 
@@ -391,16 +452,18 @@ Machine: {os.cpu_count()} × {cpu_model()} (nproc {len(os.sched_getaffinity(0))}
 {start_row("Start to message dialog on screen, `/c` file without delay, Wine on one processor", one_processor, "dialog")}
 | of which start to the first window of the process mapped (for `/c` its hidden window of 1 × 1 pixel, shown once at the start) | {starts.first['dialog'].ms()} | {starts.first['floor'].ms()} | | |
 | Resident memory while the dialog is shown | {starts.memory['dialog'] / 1024:.1f} MiB | {starts.memory['floor'] / 1024:.1f} MiB | | |
-| Processor time over a {IDLE_SPAN} s wait | {program_share * 100:.2f} % of a core, wineserver {server_share * 100:.2f} %, together {idle_share * 100:.2f} % | | under 1 % of a core | {verdict(idle_share < 0.01)} |
-| Lateness of the message after its target | {late.ms()} | | under 50 ms, never early | {verdict(max(late.values) < 0.05 and min(late.values) >= 0)} |
+| Processor time over a {IDLE_SPAN} s wait | {idle.program_share * 100:.4f} % of a core ({idle.program_share * IDLE_SPAN * 1000:.1f} ms; wineserver {idle.server_share * 100:.3f} %) | | under 0.02 % of a core | {verdict(idle.program_share < 0.0002)} |
+| Wake-ups over the same {IDLE_SPAN} s | {idle.wakeups} | | none: it sleeps until the moment | {verdict(idle.wakeups == 0)} |
+| Wake-up of the program after its target | {woke.ms()} | | at most 20 ms, never early | {verdict(max(woke.values) <= 0.02 and min(woke.values) >= 0)} |
+| Message on the screen after its target | {shown.ms()} | | under 50 ms, never early | {verdict(max(shown.values) < 0.05 and min(shown.values) >= 0)} |
 
 - Times are medians of {options.rounds} rounds (fastest–slowest in brackets), after one warm-up round that is not counted, with one wineserver kept running. Each round starts the floor, the configuration window and the `/c` run in turn, with no pause between runs. A goal is judged by the ratio of the medians; other work on the machine only ever adds time, so the ratio of the fastest runs shows the programs' own costs more closely.
 - Start: just before the script runs `wine <exe>`, so Wine's own process start counts for the program and the floor alike. On screen: the X server maps the window with that title and the process's `_NET_WM_PID` (MapNotify, watched by an X client, python3-xlib). The windows are closed with WM_DELETE_WINDOW, which Wine turns into WM_CLOSE; every run ended with exit status 0.
 - Wine on one processor: the same rounds again, after the other measurements, with the prefix's wineserver and every program started (with what they start) allowed on one processor only. Under Wine nearly every window call is a round trip to the wineserver, a second process; in a virtual machine a round trip between two processors costs several times one on the same processor, and a `/c` run, which builds no window but its dialog and a hidden one of 1 by 1 pixel, makes few more of them than the floor. On Windows these calls go to the system with no second process. Both programs run under the same conditions in each row.
 - The floor is bench/floor.c, built static with `-mwindows`: MessageBoxA with the same text, caption and icon at once.
 - Memory: VmRSS of the program's process {SETTLE} s after the dialog appeared; most of it is Wine's own, as the floor shows.
-- Processor time: user plus system time from /proc of the program's process and of the prefix's wineserver over {IDLE_SPAN} s of a wait for a clock time {IDLE_LEAD} s ahead; the wineserver also serves Wine's own background processes of the prefix.
-- Lateness: the wall-clock moment the dialog appeared minus its target, a whole second written as a clock time in the config file ({LOCALE}, 24-hour); {len(late.values) - 1} runs with the target {LATENESS_LEAD}–{LATENESS_LEAD + 1} s ahead and the {IDLE_LEAD} s run.""")
+- Processor time: the run time the scheduler counts for every thread of the program's process (/proc/pid/task/*/schedstat, in nanoseconds) over {IDLE_SPAN} s of a wait for a clock time {IDLE_LEAD} s ahead; the same for the prefix's wineserver, which also serves Wine's own background processes of the prefix. Wake-ups: the voluntary context switches of the program's threads over the same span (/proc/pid/task/*/status), each one a sleep the program woke from.
+- Lateness: the wall-clock moment the program first ran again (its count of times put on a processor in /proc/pid/task/*/schedstat changed, watched every half millisecond from {WAKE_WATCH} s before the target), and the moment its dialog was mapped, minus the target, a whole second written as a clock time in the config file ({LOCALE}, 24-hour); {len(late) - 1} runs with the target {LATENESS_LEAD}–{LATENESS_LEAD + 1} s ahead and the {IDLE_LEAD} s run. From the wake-up to the screen the program builds and shows its dialog.""")
 
 
 if __name__ == "__main__":

@@ -9,6 +9,9 @@ BREVANT_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev
   # The faces the windows ask for ("MS Sans Serif", the message font): Wine
   # recommends them, and without them it draws wider fallbacks.
   fonts-liberation fonts-wine
+  # What Windows falls back to where a face lacks a character: Chinese,
+  # Japanese and Korean, symbols, Hebrew and Arabic (see link_fallback_fonts).
+  fonts-wqy-microhei fonts-symbola fonts-dejavu-core
   # X libraries Wine loads when present (also recommended, not required):
   # rendered text, monitors and their scale, cursors, input.
   libxrender1 libxrandr2 libxinerama1 libxcursor1 libxi6 libxfixes3 libxcomposite1 libxxf86vm1)
@@ -102,6 +105,25 @@ create_wine_prefix() {
   fi
 }
 
+# Windows falls back to other fonts where a face lacks a character; Wine does
+# so only where the prefix says. Labels draw through font links (GDI): the
+# faces the windows are drawn with (Liberation Sans, for "MS Sans Serif" and
+# the message font) get the fonts for Chinese, Japanese, Korean and symbols.
+# Edit controls draw through Uniscribe, whose fallback font is chosen per
+# script (keyed by the script's OpenType tag in hexadecimal: hani, kana,
+# hang, latn, hebr, arab). Prefixes made before this function are mended.
+link_fallback_fonts() {
+  grep -q '^"Liberation Sans"=' "$WINEPREFIX/system.reg" 2>/dev/null && return 0
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+    /v "Liberation Sans" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei\0Symbola_hint.ttf,Symbola' /f
+  local tag face
+  for tag in 696e6168:"WenQuanYi Micro Hei" 616e616b:"WenQuanYi Micro Hei" 676e6168:"WenQuanYi Micro Hei" \
+             6e74616c:Symbola 72626568:"DejaVu Sans" 62617261:"DejaVu Sans"; do
+    face=${tag#*:}
+    wine reg add 'HKCU\Software\Wine\Uniscribe\Fallback' /v "${tag%%:*}" /d "$face" /f
+  done
+}
+
 # Makes the prefix of a display scale (default: $BREVANT_DPI, else 96 dots
 # per inch) and a look (default: $BREVANT_THEME, else themed) ready, and keeps
 # one wineserver alive for it for the run.
@@ -112,7 +134,7 @@ prepare_wine() {
   local log
   log="$BREVANT_BUILD/wine-prepare-$(basename "$WINEPREFIX").log"
   mkdir -p "$BREVANT_BUILD"
-  create_wine_prefix "$dpi" "$theme" >"$log" 2>&1
+  { create_wine_prefix "$dpi" "$theme" && link_fallback_fonts; } >"$log" 2>&1
   # A wineserver already running for the prefix (another run of the tools) is
   # shared and left to the run that started it.
   if wineserver -p 2>>"$log"; then BREVANT_WINESERVERS_STARTED+=("$WINEPREFIX"); fi
@@ -144,7 +166,7 @@ BREVANT_WINESERVERS_STARTED=()
 check_fonts() {
   local exe="$BREVANT_BUILD/font-check.exe" source="$BREVANT_ROOT/tools/font-check.c"
   if [ ! -f "$exe" ] || [ "$source" -nt "$exe" ]; then
-    x86_64-w64-mingw32-gcc -O2 -s -static -Wall -Wextra -o "$exe" "$source" -lgdi32
+    x86_64-w64-mingw32-gcc -O2 -s -static -Wall -Wextra -o "$exe" "$source" -lgdi32 -lusp10
   fi
   local verdict
   verdict="$(wine "$exe" </dev/null 2>&1)" && return 0

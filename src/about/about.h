@@ -51,7 +51,7 @@ extern TfrmAbout* frmAbout;
 
 // The shell call behind the two links (ShellExecuteA's signature); tests put a
 // recorder in its place.
-using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
 extern ShellExecuteFunction shellExecute;
 
 }  // namespace brevant

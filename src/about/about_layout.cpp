@@ -27,16 +27,16 @@ using Look = TfrmAbout::Look;
 struct ControlLayout {
     Member control;
     Bounds bounds;
-    const char* text;
+    const wchar_t* text;
     Look look;
     bool autoSize;
-    std::string (*hint)();
+    std::wstring (*hint)();
 };
 
 const ControlLayout kLayout[] = {
-    {&TfrmAbout::btnOK, {123, 227, 75, 25}, "&OK", Look::Default, false, nullptr},
-    {&TfrmAbout::Label1, {5, 8, 235, 29}, "Brevant v", Look::Title, true, nullptr},
-    {&TfrmAbout::lblVersion, {242, 8, 50, 29}, "#.##", Look::Title, true, nullptr},
+    {&TfrmAbout::btnOK, {123, 227, 75, 25}, L"&OK", Look::Default, false, nullptr},
+    {&TfrmAbout::Label1, {5, 8, 235, 29}, L"Brevant v", Look::Title, true, nullptr},
+    {&TfrmAbout::lblVersion, {242, 8, 50, 29}, L"#.##", Look::Title, true, nullptr},
     {&TfrmAbout::Bevel1, {8, 64, 305, 9}, nullptr, Look::Default, false, nullptr},
     {&TfrmAbout::Label2, {8, 40, 195, 13}, kMakerLine, Look::Default, false, nullptr},
     {&TfrmAbout::Label3, {8, 80, 59, 13}, kContactCaption, Look::Link, false, &ContactHint},
@@ -54,7 +54,7 @@ constexpr int kVersionGap = 2;
 
 TfrmAbout::TfrmAbout(HWND owner)
 {
-    CreateForm({.className = "TfrmAbout", .caption = "About Brevant", .clientWidth = 322,
+    CreateForm({.className = L"TfrmAbout", .caption = L"About Brevant", .clientWidth = 322,
                 .clientHeight = 260, .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
                 .exStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME, .owner = owner});
     CreateFonts();
@@ -74,8 +74,8 @@ TfrmAbout::~TfrmAbout()
 void TfrmAbout::CreateFonts()
 {
     // "MS Sans Serif" bold 18 points, and the window font underlined.
-    titleFont_ = widgets::CreatePointFont("MS Sans Serif", 18, LayoutDpi(), true);
-    linkFont_ = widgets::CreatePointFont("MS Sans Serif", 8, LayoutDpi(), false, true);
+    titleFont_ = widgets::CreatePointFont(L"MS Sans Serif", 18, LayoutDpi(), true);
+    linkFont_ = widgets::CreatePointFont(L"MS Sans Serif", 8, LayoutDpi(), false, true);
 }
 
 HFONT TfrmAbout::FontOf(Look look) const

@@ -15,25 +15,25 @@ namespace brevant {
 namespace {
 
 // The shell is loaded only when a link is first clicked.
-HINSTANCE WINAPI ShellExecuteOnDemand(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
-                                      LPCSTR folder, INT show)
+HINSTANCE WINAPI ShellExecuteOnDemand(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters,
+                                      LPCWSTR folder, INT show)
 {
-    static const auto execute = widgets::SystemFunction<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+    static const auto execute = widgets::SystemFunction<decltype(&ShellExecuteW)>("shell32.dll", "ShellExecuteW");
     return execute(owner, verb, file, parameters, folder, show);
 }
 
 HCURSOR HandPointer()
 {
-    return LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_POINTER));
+    return LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND_POINTER));
 }
 
 // The result is not examined: without a mail program or a browser the shell
 // may say so itself, the program says nothing.
-void ShellOpen(const std::string& target)
+void ShellOpen(const std::wstring& target)
 {
     // The shell may take messages or show a box of its own meanwhile.
     widgets::NestedLoopScope scope;
-    shellExecute(GetDesktopWindow(), "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    shellExecute(GetDesktopWindow(), L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace

@@ -7,23 +7,23 @@
 
 namespace brevant {
 
-inline constexpr char kMakerLine[] = "(c) 2025-2026 the Brevant project";
-inline constexpr char kContactCaption[] = "Contact us";
-inline constexpr char kWebSiteCaption[] = "Web Site";
+inline constexpr wchar_t kMakerLine[] = L"(c) 2025-2026 the Brevant project";
+inline constexpr wchar_t kContactCaption[] = L"Contact us";
+inline constexpr wchar_t kWebSiteCaption[] = L"Web Site";
 
 // The tool tips of the two links, naming where each leads.
-std::string ContactHint();
-std::string WebSiteHint();
+std::wstring ContactHint();
+std::wstring WebSiteHint();
 
 // What the shell is asked to open for each link.
-std::string ContactTarget();
-std::string WebSiteTarget();
+std::wstring ContactTarget();
+std::wstring WebSiteTarget();
 
 // The terms: what may be done with the program, a request for mail, a
 // disclaimer, the terms of distribution and of commercial use.
-extern const std::array<std::string_view, 34> kTermsLines;
+extern const std::array<std::wstring_view, 34> kTermsLines;
 
 // The lines joined by line breaks, as a multi-line edit shows them.
-std::string TermsText();
+std::wstring TermsText();
 
 }  // namespace brevant

@@ -4,7 +4,7 @@
 
 namespace brevant {
 
-extern const char kContactAddress[];  // a mail address, without "mailto:"
-extern const char kWebPage[];         // the web page's full address
+extern const wchar_t kContactAddress[];  // a mail address, without "mailto:"
+extern const wchar_t kWebPage[];         // the web page's full address
 
 }  // namespace brevant

@@ -8,10 +8,10 @@
 
 namespace brevant {
 
-Application::Application(const char* title)
+Application::Application(const wchar_t* title)
 {
     // A zero-sized window: on screen it is only its taskbar button.
-    CreateWindowOf({.name = "BrevantApplication"},
+    CreateWindowOf({.name = L"BrevantApplication"},
                    {.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
                     .caption = title,
                     .x = GetSystemMetrics(SM_CXSCREEN) / 2,
@@ -21,9 +21,9 @@ Application::Application(const char* title)
 
 int StartupShowCommand()
 {
-    STARTUPINFOA info{};
+    STARTUPINFOW info{};
     info.cb = sizeof info;
-    GetStartupInfoA(&info);
+    GetStartupInfoW(&info);
     return (info.dwFlags & STARTF_USESHOWWINDOW) ? info.wShowWindow : SW_SHOWDEFAULT;
 }
 
@@ -31,9 +31,9 @@ void RequestTermination() { PostQuitMessage(0); }
 
 void Application::HideTaskbarEntry() { ShowWindow(Handle(), SW_HIDE); }
 
-void Application::Run(widgets::Form* mainForm, std::function<void()> onFirstShow)
+void Application::Run(widgets::Form& mainForm, std::function<void()> onFirstShow)
 {
-    mainForm_ = mainForm;
+    mainForm_ = &mainForm;
     onFirstShow_ = std::move(onFirstShow);
     if (StartupShowCommand() == SW_SHOWMINNOACTIVE) {
         // Only a minimized taskbar entry until the user restores it.
@@ -46,18 +46,25 @@ void Application::Run(widgets::Form* mainForm, std::function<void()> onFirstShow
     widgets::RunMessageLoop([] { return false; });
 }
 
+void Application::RunAtOnce(const std::function<void()>& run)
+{
+    RunOutermost(run);
+    widgets::RunMessageLoop([] { return false; });
+}
+
+void Application::RunOutermost(const std::function<void()>& handler)
+{
+    widgets::NestedLoopScope outermost;
+    widgets::GuardOutermost(handler);
+}
+
 void Application::ShowMainForm()
 {
     if (std::exchange(shown_, true))
         return;
-    {
-        // An error in the show handler is reported before the window is
-        // shown, also when the show comes from the taskbar entry's restore.
-        widgets::NestedLoopScope outermost;
-        widgets::GuardOutermost(onFirstShow_);
-    }
-    if (!mainForm_)
-        return;
+    // An error in the show handler is reported before the window is shown,
+    // also when the show comes from the taskbar entry's restore.
+    RunOutermost(onFirstShow_);
     mainForm_->ShowCentred();
     if (StartupShowCommand() == SW_SHOWMAXIMIZED)
         ShowWindow(mainForm_->Handle(), SW_SHOWMAXIMIZED);
@@ -68,7 +75,7 @@ std::optional<LRESULT> Application::HandleMessage(UINT message, WPARAM wParam, L
     switch (message) {
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_RESTORE && !shown_) {
-            DefWindowProcA(Handle(), message, wParam, lParam);
+            DefWindowProcW(Handle(), message, wParam, lParam);
             ShowMainForm();
             return 0;
         }

@@ -15,15 +15,21 @@ class Form;
 
 class Application : public widgets::Window {
 public:
-    explicit Application(const char* title);
+    explicit Application(const wchar_t* title);
 
     // Runs the message loop until termination has been requested, and leaves
     // the exit status to the caller (always 0). The program first shows itself
     // the way the platform asked the process to start: at once, or, started
     // minimized, once the user restores its taskbar entry. It then runs
-    // `onFirstShow` and shows the main form, if it has one, centred (or
-    // maximized when so started).
-    void Run(widgets::Form* mainForm, std::function<void()> onFirstShow);
+    // `onFirstShow` and shows the main form centred (or maximized when so
+    // started).
+    void Run(widgets::Form& mainForm, std::function<void()> onFirstShow);
+
+    // Runs `run` at once, whatever show command the process was started with,
+    // then the message loop until termination has been requested. For a run
+    // with no window of its own to show: it has no taskbar entry either, and
+    // nothing waits for the user to restore one.
+    void RunAtOnce(const std::function<void()>& run);
 
     // Hides the taskbar entry.
     void HideTaskbarEntry();
@@ -32,6 +38,8 @@ protected:
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Runs a handler as the outermost one: its error is reported at once.
+    static void RunOutermost(const std::function<void()>& handler);
     void ShowMainForm();
 
     widgets::Form* mainForm_ = nullptr;

@@ -7,20 +7,20 @@ namespace {
 // character ends the line.
 class CommandLineSplitter {
 public:
-    explicit CommandLineSplitter(std::string_view line) : line_(line) {}
+    explicit CommandLineSplitter(std::wstring_view line) : line_(line) {}
 
-    std::string Next()
+    std::wstring Next()
     {
         SkipToArgument();
         // Arguments of any length are kept whole.
-        std::string argument;
-        auto keep = [&argument](char c) { argument += c; };
-        while (Current() > ' ') {
-            if (Current() == '"') {
+        std::wstring argument;
+        auto keep = [&argument](wchar_t c) { argument += c; };
+        while (Current() > L' ') {
+            if (Current() == L'"') {
                 ++at_;
-                while (Current() != '\0' && Current() != '"')
+                while (Current() != L'\0' && Current() != L'"')
                     keep(line_[at_++]);
-                if (Current() == '"')
+                if (Current() == L'"')
                     ++at_;
             } else {
                 keep(line_[at_++]);
@@ -29,31 +29,31 @@ public:
         return argument;
     }
 
-    bool AtEnd() const { return Current() == '\0'; }
+    bool AtEnd() const { return Current() == L'\0'; }
 
 private:
-    // Bytes 128 to 255 are ordinary characters, so compare them unsigned.
-    unsigned char Current() const { return at_ < line_.size() ? static_cast<unsigned char>(line_[at_]) : 0; }
+    // Every character above the blank is an ordinary one.
+    wchar_t Current() const { return at_ < line_.size() ? line_[at_] : L'\0'; }
 
     // Skips separators and any pair of quotes at the start of the argument.
     void SkipToArgument()
     {
         for (;;) {
-            while (Current() != '\0' && Current() <= ' ')
+            while (Current() != L'\0' && Current() <= L' ')
                 ++at_;
-            if (Current() != '"' || at_ + 1 >= line_.size() || line_[at_ + 1] != '"')
+            if (Current() != L'"' || at_ + 1 >= line_.size() || line_[at_ + 1] != L'"')
                 return;
             at_ += 2;
         }
     }
 
-    std::string_view line_;
+    std::wstring_view line_;
     size_t at_ = 0;
 };
 
 }  // namespace
 
-std::string CommandLineArgumentOf(std::string_view commandLine, int index)
+std::wstring CommandLineArgumentOf(std::wstring_view commandLine, int index)
 {
     if (index < 0)
         return {};

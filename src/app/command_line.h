@@ -11,10 +11,10 @@ namespace brevant {
 // a pair of quotes that begins an argument is skipped, so it never makes an
 // empty argument of its own. There is no escape character. An index past the
 // last argument gives the empty text.
-std::string CommandLineArgumentOf(std::string_view commandLine, int index);
+std::wstring CommandLineArgumentOf(std::wstring_view commandLine, int index);
 
 // Argument 0 is the full path of the program's file; the others come from
 // the process's command line, split afresh on every call. Windows only.
-std::string CommandLineArgument(int index);
+std::wstring CommandLineArgument(int index);
 
 }  // namespace brevant

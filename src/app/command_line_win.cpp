@@ -5,12 +5,12 @@
 namespace brevant {
 namespace {
 
-std::string ProgramFilePath()
+std::wstring ProgramFilePath()
 {
     // The path may be longer than MAX_PATH; grow until it fits.
-    std::string path(MAX_PATH, '\0');
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
             return path;
@@ -21,11 +21,11 @@ std::string ProgramFilePath()
 
 }  // namespace
 
-std::string CommandLineArgument(int index)
+std::wstring CommandLineArgument(int index)
 {
     if (index == 0)
         return ProgramFilePath();
-    return CommandLineArgumentOf(GetCommandLineA(), index);
+    return CommandLineArgumentOf(GetCommandLineW(), index);
 }
 
 }  // namespace brevant

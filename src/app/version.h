@@ -7,7 +7,7 @@
 #ifndef RC_INVOKED
 namespace brevant {
 
-inline constexpr char kVersion[] = BREVANT_VERSION_TEXT;
+inline constexpr wchar_t kVersion[] = L"" BREVANT_VERSION_TEXT;
 
 }  // namespace brevant
 #endif

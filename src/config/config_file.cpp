@@ -4,16 +4,17 @@
 
 namespace brevant {
 
-void WriteConfigFile(const std::string& path, const MessageSettings& settings)
+void WriteConfigFile(const std::wstring& path, const MessageSettings& settings)
 {
-    const TIniFile ini(path);
+    TIniFile ini(path, TIniFile::Access::Update);
     IniSection section(ini, ConfigSection);
     WriteMessage(section, settings);
+    ini.UpdateFile();
 }
 
-MessageReading ReadConfigFile(const std::string& path, const MessageSettings& loadedInto)
+MessageReading ReadConfigFile(const std::wstring& path, const MessageSettings& loadedInto)
 {
-    const TIniFile ini(path);
+    TIniFile ini(path, TIniFile::Access::Read);
     return ReadMessage(IniSection(ini, ConfigSection), loadedInto);
 }
 

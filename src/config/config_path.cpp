@@ -4,49 +4,42 @@ namespace brevant {
 
 namespace {
 
-constexpr std::string_view ConfigSwitch = "/c";
+constexpr std::wstring_view ConfigSwitch = L"/c";
 
 // The length of the path's folder part: up to and including its last
-// backslash or colon, 0 when it has none.
-std::size_t FolderPartLength(std::string_view path, const LeadBytePredicate& isLeadByte)
+// backslash or colon, 0 when it has none. (No half of a surrogate pair is
+// ever one of them.)
+std::size_t FolderPartLength(std::wstring_view path)
 {
-    std::size_t length = 0;
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(path[i]);
-        if (isLeadByte(byte))
-            ++i;
-        else if (byte == '\\' || byte == ':')
-            length = i + 1;
-    }
-    return length;
+    const std::size_t last = path.find_last_of(L"\\:");
+    return last == std::wstring_view::npos ? 0 : last + 1;
 }
 
 }  // namespace
 
-bool HasConfigSwitch(std::string_view argument)
+bool HasConfigSwitch(std::wstring_view argument)
 {
-    return argument.find(ConfigSwitch) != std::string_view::npos;
+    return argument.find(ConfigSwitch) != std::wstring_view::npos;
 }
 
-std::string ConfigPathFromArgument(std::string_view argument, std::string_view programPath,
-                                   const LeadBytePredicate& isLeadByte)
+std::wstring ConfigPathFromArgument(std::wstring_view argument, std::wstring_view programPath)
 {
     const auto at = argument.find(ConfigSwitch);
-    const std::string_view rest =
-        at == std::string_view::npos ? std::string_view{} : argument.substr(at + ConfigSwitch.size());
-    if (FolderPartLength(rest, isLeadByte) > 0)
-        return std::string(rest);
-    std::string path(programPath.substr(0, FolderPartLength(programPath, isLeadByte)));
+    const std::wstring_view rest =
+        at == std::wstring_view::npos ? std::wstring_view{} : argument.substr(at + ConfigSwitch.size());
+    if (FolderPartLength(rest) > 0)
+        return std::wstring(rest);
+    std::wstring path(programPath.substr(0, FolderPartLength(programPath)));
     path += rest;
     return path;
 }
 
-std::optional<std::string> PathTooLongMessage(std::string_view path)
+std::optional<std::wstring> PathTooLongMessage(std::wstring_view path)
 {
     if (path.size() <= LongestConfigPath)
         return std::nullopt;
-    return "The path of file " + std::string(path) + " is too long. A config file's path can have at most " +
-           std::to_string(LongestConfigPath) + " characters.";
+    return L"The path of file " + std::wstring(path) + L" is too long. A config file's path can have at most " +
+           std::to_wstring(LongestConfigPath) + L" characters.";
 }
 
 }  // namespace brevant

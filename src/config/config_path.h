@@ -1,7 +1,6 @@
 #pragma once
 // The config file named on the command line ("/c" followed by the file's
 // name), and the length every config file's path must keep.
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,18 +8,13 @@
 namespace brevant {
 
 // True when the argument holds "/c" (a lower-case c) anywhere.
-bool HasConfigSwitch(std::string_view argument);
-
-// Tells whether a byte opens a double-byte character in the ANSI code page;
-// the byte after it is its second half, never a separator.
-using LeadBytePredicate = std::function<bool(unsigned char)>;
+bool HasConfigSwitch(std::wstring_view argument);
 
 // The config path of an argument that has the switch: everything after the
 // first "/c". A name without a folder part (no backslash or colon) is taken
 // from the folder of programPath, the program's own full path; a name with
 // one is returned unchanged.
-std::string ConfigPathFromArgument(std::string_view argument, std::string_view programPath,
-                                   const LeadBytePredicate& isLeadByte);
+std::wstring ConfigPathFromArgument(std::wstring_view argument, std::wstring_view programPath);
 
 // The platform's profile functions and its plain file calls take a path of at
 // most this many characters; a longer one would fail in ways that name
@@ -29,6 +23,6 @@ inline constexpr std::size_t LongestConfigPath = 259;
 
 // What to tell the user of a config file's path that is too long; nothing
 // when it is not.
-std::optional<std::string> PathTooLongMessage(std::string_view path);
+std::optional<std::wstring> PathTooLongMessage(std::wstring_view path);
 
 }  // namespace brevant

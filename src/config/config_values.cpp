@@ -6,15 +6,15 @@
 
 namespace brevant {
 
-std::string LineBreaksToCarets(std::string_view text)
+std::wstring LineBreaksToCarets(std::wstring_view text)
 {
-    std::string value;
+    std::wstring value;
     value.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            value += '^';
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+        const wchar_t c = text[i];
+        if (c == L'\r' || c == L'\n') {
+            value += L'^';
+            if (c == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
                 ++i;
         } else {
             value += c;
@@ -23,28 +23,28 @@ std::string LineBreaksToCarets(std::string_view text)
     return value;
 }
 
-std::string CaretsToLineBreaks(std::string_view value)
+std::wstring CaretsToLineBreaks(std::wstring_view value)
 {
-    std::string text;
+    std::wstring text;
     text.reserve(value.size());
-    for (const char c : value) {
-        if (c == '^')
-            text += "\r\n";
+    for (const wchar_t c : value) {
+        if (c == L'^')
+            text += L"\r\n";
         else
             text += c;
     }
     return text;
 }
 
-std::string QuotedForProfile(std::string_view value)
+std::wstring QuotedForProfile(std::wstring_view value)
 {
-    const auto isPrintableAscii = [](char c) { return c >= 0x20 && c <= 0x7E; };
-    const auto isCutAtEnds = [](char c) { return c == ' ' || c == '"' || c == '\''; };
+    const auto isPrintableAscii = [](wchar_t c) { return c >= 0x20 && c <= 0x7E; };
+    const auto isCutAtEnds = [](wchar_t c) { return c == L' ' || c == L'"' || c == L'\''; };
     const bool safe = value.empty() || (std::all_of(value.begin(), value.end(), isPrintableAscii) &&
                                         !isCutAtEnds(value.front()) && !isCutAtEnds(value.back()));
     if (safe)
-        return std::string(value);
-    return '"' + std::string(value) + '"';
+        return std::wstring(value);
+    return L'"' + std::wstring(value) + L'"';
 }
 
 int32_t FileTypeCode(MessageKind kind)
@@ -60,29 +60,29 @@ std::optional<MessageKind> KindFromFileTypeCode(int32_t code)
     return KindsInFileOrder[static_cast<std::size_t>(code)];
 }
 
-std::string HexPrefixAsDollar(std::string_view text)
+std::wstring HexPrefixAsDollar(std::wstring_view text)
 {
-    std::string result(text);
-    if (result.size() > 2 && result[0] == '0' && (result[1] == 'x' || result[1] == 'X'))
-        result.replace(0, 2, "$");
+    std::wstring result(text);
+    if (result.size() > 2 && result[0] == L'0' && (result[1] == L'x' || result[1] == L'X'))
+        result.replace(0, 2, L"$");
     return result;
 }
 
-int32_t ConfigNumberOr(std::string_view text, int32_t fallback)
+int32_t ConfigNumberOr(std::wstring_view text, int32_t fallback)
 {
     return TextToIntegerOr(HexPrefixAsDollar(text), fallback);
 }
 
-bool IsClockTime(std::string_view value)
+bool IsClockTime(std::wstring_view value)
 {
-    return value.find(':') != std::string_view::npos;
+    return value.find(L':') != std::wstring_view::npos;
 }
 
 namespace {
 
 // True when the token found at `at` lies within an occurrence of a longer
 // token of the table.
-bool InsideLongerToken(std::string_view value, std::size_t at, std::size_t length)
+bool InsideLongerToken(std::wstring_view value, std::size_t at, std::size_t length)
 {
     for (const ButtonToken& longer : ButtonTokens) {
         const std::size_t size = longer.token.size();
@@ -100,24 +100,24 @@ bool InsideLongerToken(std::string_view value, std::size_t at, std::size_t lengt
 
 }  // namespace
 
-bool ContainsToken(std::string_view value, std::string_view token)
+bool ContainsToken(std::wstring_view value, std::wstring_view token)
 {
     if (token.empty())
         return false;
-    for (auto at = value.find(token); at != std::string_view::npos; at = value.find(token, at + 1)) {
+    for (auto at = value.find(token); at != std::wstring_view::npos; at = value.find(token, at + 1)) {
         if (!InsideLongerToken(value, at, token.size()))
             return true;
     }
     return false;
 }
 
-std::string ButtonsValue(const ButtonsSelection& selection)
+std::wstring ButtonsValue(const ButtonsSelection& selection)
 {
     switch (selection.choice) {
     case ButtonsChoice::ShowAll:
-        return std::string(AllButtonsValue);
+        return std::wstring(AllButtonsValue);
     case ButtonsChoice::Display: {
-        std::string value;
+        std::wstring value;
         for (std::size_t i = 0; i < ButtonTokens.size(); ++i) {
             if (selection.ticks[i])
                 value += ButtonTokens[i].token;
@@ -151,7 +151,7 @@ DialogButtonSet ButtonSetOf(const ButtonsSelection& selection)
     return 0;
 }
 
-ButtonsSelection ReadButtonsValue(std::string_view value)
+ButtonsSelection ReadButtonsValue(std::wstring_view value)
 {
     if (value.empty())
         return {ButtonsChoice::Hide, {}};

@@ -1,41 +1,58 @@
 #include "config/ini_file.h"
 
-#include <windows.h>
-
-#include <array>
-#include <utility>
-
 #include "config/config_values.h"
+#include "config/file_io.h"
 #include "text/error.h"
 #include "text/integer_text.h"
 
+#include <utility>
+
 namespace brevant {
 
-TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
+namespace {
 
-std::string TIniFile::ReadText(const std::string& section, const std::string& key,
-                               const std::string& defaultValue) const
+std::wstring ReadFileText(const std::wstring& fileName, TIniFile::Access access)
 {
-    std::array<char, ValueCapacity> buffer{};
-    const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(),
-                                                  buffer.data(), ValueCapacity, fileName_.c_str());
-    return std::string(buffer.data(), length);
+    try {
+        const auto bytes = ReadFileBytes(fileName);
+        return bytes ? DecodeFile(*bytes, UserAnsiCodePage()) : std::wstring();
+    } catch (const Error&) {
+        if (access == TIniFile::Access::Read)
+            throw;
+        // The file's other sections cannot be kept: nothing is written.
+        throw Error(FormatError(L"Unable to write to %s", fileName));
+    }
 }
 
-void TIniFile::WriteText(const std::string& section, const std::string& key, const std::string& value) const
+}  // namespace
+
+TIniFile::TIniFile(std::wstring fileName, Access access)
+    : fileName_(std::move(fileName)), text_(ReadFileText(fileName_, access))
 {
-    if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), fileName_.c_str()))
-        throw Error(FormatError("Unable to write to %s", fileName_));
 }
 
-int32_t TIniFile::ReadNumber(const std::string& section, const std::string& key, int32_t defaultValue) const
+std::wstring TIniFile::ReadText(std::wstring_view section, std::wstring_view key,
+                                std::wstring_view defaultValue) const
 {
-    return ConfigNumberOr(ReadText(section, key, ""), defaultValue);
+    const auto value = text_.Find(section, key);
+    return ProfileValue(value ? *value : defaultValue);
 }
 
-void TIniFile::WriteNumber(const std::string& section, const std::string& key, int32_t value) const
+void TIniFile::WriteText(std::wstring_view section, std::wstring_view key, std::wstring_view value)
+{
+    text_.Set(section, key, value);
+}
+
+int32_t TIniFile::ReadNumber(std::wstring_view section, std::wstring_view key, int32_t defaultValue) const
+{
+    return ConfigNumberOr(ReadText(section, key, L""), defaultValue);
+}
+
+void TIniFile::WriteNumber(std::wstring_view section, std::wstring_view key, int32_t value)
 {
     WriteText(section, key, IntegerToText(value));
 }
+
+void TIniFile::UpdateFile() const { ReplaceFileBytes(fileName_, EncodeFile(text_.Text(), UserAnsiCodePage())); }
 
 }  // namespace brevant

@@ -1,7 +1,8 @@
 #pragma once
-// Access to one INI file through the platform's profile functions. It keeps
-// nothing open: every call hands the section, key and file name to the
-// platform, which reads or rewrites the file there and then.
+// Access to one INI file. It reads the file's text once, when it is created;
+// reads and writes of keys work on that text; UpdateFile puts the written
+// text in the file's place in one step. Nothing is kept open.
+#include "config/ini_text.h"
 #include "config/message_file.h"
 
 #include <cstdint>
@@ -11,49 +12,51 @@ namespace brevant {
 
 class TIniFile {
 public:
-    // The name is passed to the platform unchanged; give it a folder, since
-    // the platform looks for a bare name in the Windows folder.
-    explicit TIniFile(std::string fileName);
+    // What the file is opened for: a file that cannot be read is reported as
+    // unreadable when it is to be read, as unwritable when it is to be updated.
+    enum class Access { Read, Update };
 
-    const std::string& FileName() const { return fileName_; }
+    // A file that is not there reads as empty. Throws Error "Unable to read
+    // <file name>: <reason>" or "Unable to write to <file name>".
+    TIniFile(std::wstring fileName, Access access);
 
-    // The key's value, at most ValueCapacity - 1 characters; the default when
+    const std::wstring& FileName() const { return fileName_; }
+
+    // The key's value as the platform's profile functions give it (quotes
+    // taken off, at most LongestProfileValue characters); the default when
     // the file, the section or the key is absent.
-    std::string ReadText(const std::string& section, const std::string& key,
-                         const std::string& defaultValue) const;
-    // Creates the file and section as needed and keeps everything else in it;
-    // throws Error "Unable to write to <file name>" when the platform refuses.
-    void WriteText(const std::string& section, const std::string& key, const std::string& value) const;
+    std::wstring ReadText(std::wstring_view section, std::wstring_view key, std::wstring_view defaultValue) const;
+    void WriteText(std::wstring_view section, std::wstring_view key, std::wstring_view value);
 
     // The key's whole number ("$" or "0x" for hexadecimal), or the default
     // when the key is absent or holds no whole number.
-    int32_t ReadNumber(const std::string& section, const std::string& key, int32_t defaultValue) const;
-    void WriteNumber(const std::string& section, const std::string& key, int32_t value) const;
+    int32_t ReadNumber(std::wstring_view section, std::wstring_view key, int32_t defaultValue) const;
+    void WriteNumber(std::wstring_view section, std::wstring_view key, int32_t value);
 
-    // The read buffer's size, terminating zero included.
-    static constexpr unsigned ValueCapacity = 1024;
+    // Replaces the file by the text with every key written, keeping all else
+    // it held; in the user's ANSI code page where that holds the whole text.
+    // Throws Error "Unable to write to <file name>", the file left as it was.
+    void UpdateFile() const;
 
 private:
-    std::string fileName_;
+    std::wstring fileName_;
+    IniText text_;
 };
 
 // One section of an INI file, as the message file's rules read and write it.
 class IniSection : public ProfileSection {
 public:
-    IniSection(const TIniFile& file, std::string_view section) : file_(file), section_(section) {}
+    IniSection(TIniFile& file, std::wstring_view section) : file_(file), section_(section) {}
 
-    std::string ReadText(std::string_view key, std::string_view defaultValue) const override
+    std::wstring ReadText(std::wstring_view key, std::wstring_view defaultValue) const override
     {
-        return file_.ReadText(section_, std::string(key), std::string(defaultValue));
+        return file_.ReadText(section_, key, defaultValue);
     }
-    void WriteText(std::string_view key, std::string_view value) override
-    {
-        file_.WriteText(section_, std::string(key), std::string(value));
-    }
+    void WriteText(std::wstring_view key, std::wstring_view value) override { file_.WriteText(section_, key, value); }
 
 private:
-    const TIniFile& file_;
-    std::string section_;
+    TIniFile& file_;
+    std::wstring section_;
 };
 
 }  // namespace brevant

@@ -21,7 +21,7 @@ void WriteMessage(ProfileSection& file, const MessageSettings& s)
 namespace {
 
 // What a file without a delay reads as in the window's minutes label.
-constexpr std::string_view NoMinutesValue = "0";
+constexpr std::wstring_view NoMinutesValue = L"0";
 
 // "Delay" and "Time". The kind of delay is chosen before "Time" is
 // converted, so a value that is no time or number leaves that choice made.
@@ -30,11 +30,11 @@ void ReadDelay(const ProfileSection& file, MessageReading& reading)
     MessageSettings& m = reading.message;
     m.delayMode = DelayMode::Minutes;
     if (file.ReadText(DelayKey, DelayedValue) != DelayedValue) {
-        reading.minutesAsWritten = std::string(NoMinutesValue);
+        reading.minutesAsWritten = std::wstring(NoMinutesValue);
         m.minutes = 0;
         return;
     }
-    const std::string time = file.ReadText(TimeKey, "");
+    const std::wstring time = file.ReadText(TimeKey, L"");
     if (IsClockTime(time)) {
         m.delayMode = DelayMode::ClockTime;
         // The date stays; the time of day is the file's.
@@ -52,12 +52,12 @@ MessageReading ReadMessage(const ProfileSection& file, const MessageSettings& lo
     MessageReading reading{.message = loadedInto};
     MessageSettings& m = reading.message;
 
-    m.text = CaretsToLineBreaks(file.ReadText(TextKey, ""));
+    m.text = CaretsToLineBreaks(file.ReadText(TextKey, L""));
     // An empty text switches the text off; another leaves the switch as it is.
     if (m.text.empty())
         m.showText = false;
 
-    const int32_t code = ConfigNumberOr(file.ReadText(TypeKey, ""), UnreadableTypeCode);
+    const int32_t code = ConfigNumberOr(file.ReadText(TypeKey, L""), UnreadableTypeCode);
     if (code == UnreadableTypeCode)
         reading.typeUnreadable = true;
     else if (const auto kind = KindFromFileTypeCode(code))

@@ -17,9 +17,9 @@ class ProfileSection {
 public:
     virtual ~ProfileSection() = default;
     // The key's value; the default when the file, the section or the key is absent.
-    virtual std::string ReadText(std::string_view key, std::string_view defaultValue) const = 0;
+    virtual std::wstring ReadText(std::wstring_view key, std::wstring_view defaultValue) const = 0;
     // Throws Error when the platform refuses.
-    virtual void WriteText(std::string_view key, std::string_view value) = 0;
+    virtual void WriteText(std::wstring_view key, std::wstring_view value) = 0;
 };
 
 // The keys in their order; a write that fails stops the writing there.
@@ -32,7 +32,7 @@ struct MessageReading {
     MessageSettings message;
     // "Time" exactly as written when a delay of minutes was read ("0" when
     // "Delay" is not TRUE): the window names the minutes as the file does.
-    std::optional<std::string> minutesAsWritten = {};
+    std::optional<std::wstring> minutesAsWritten = {};
     // "Type" missing or no whole number: the program's message, and its end.
     bool typeUnreadable = false;
     // The conversion error "Time" raised, if any.

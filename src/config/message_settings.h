@@ -16,7 +16,7 @@ inline constexpr int LongestDelayMinutes = 60;
 enum class DelayMode { Minutes, ClockTime };
 
 struct MessageSettings {
-    std::string text = {};  // line breaks as CR LF; kept while it is switched off
+    std::wstring text = {};  // line breaks as CR LF; kept while it is switched off
     bool showText = true;
     MessageKind kind = MessageKind::Error;
     ButtonsSelection buttons{ButtonsChoice::Display, {}};
@@ -25,7 +25,7 @@ struct MessageSettings {
     TimeValue clockTime = 0;  // a full local date-time
 
     // The text the message shows: empty while the text is switched off.
-    std::string ShownText() const { return showText ? text : std::string(); }
+    std::wstring ShownText() const { return showText ? text : std::wstring(); }
     // The buttons the message shows.
     DialogButtonSet ButtonSet() const { return ButtonSetOf(buttons); }
     // False exactly for a delay of 0 minutes.

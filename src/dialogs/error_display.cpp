@@ -12,16 +12,16 @@
 
 namespace brevant {
 
-void ShowErrorBox(std::string_view message)
+void ShowErrorBox(std::wstring_view message)
 {
-    const std::string text = WithClosingFullStop(std::string(message));
+    const std::wstring text = WithClosingFullStop(std::wstring(message));
     const HWND previous = GetActiveWindow();
     {
         widgets::DisabledTaskWindows disabled;
         // The box's own loop dispatches our messages: their errors are
         // reported there, each in a box of its own.
         widgets::NestedLoopScope scope;
-        MessageBoxA(DialogOwner(), text.c_str(), "Message", MB_OK | MB_ICONSTOP);
+        MessageBoxW(DialogOwner(), text.c_str(), L"Message", MB_OK | MB_ICONSTOP);
     }
     if (previous && IsWindow(previous))
         SetActiveWindow(previous);
@@ -32,12 +32,12 @@ void ReportUnhandledError(std::exception_ptr error)
     // Once the program is ending, a waiting quit request would close the box
     // the moment it opened: it would only flash on the screen.
     MSG quit;
-    if (widgets::QuitTaken() || PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE))
+    if (widgets::QuitTaken() || PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE))
         return;
     // GetCapture names only a window of this thread: one of ours. Cancel mode
     // ends a button press or a drag in progress.
     if (HWND capture = GetCapture())
-        SendMessageA(capture, WM_CANCELMODE, 0, 0);
+        SendMessageW(capture, WM_CANCELMODE, 0, 0);
     ShowErrorBox(ErrorMessageOf(error));
 }
 

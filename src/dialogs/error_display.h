@@ -11,7 +11,7 @@ namespace brevant {
 // platform's message box titled "Message", with the stop icon and OK, owned by
 // the dialog owner; returns when the box is closed. The program's other windows
 // take no input meanwhile; the window active before is active again after.
-void ShowErrorBox(std::string_view message);
+void ShowErrorBox(std::wstring_view message);
 
 // Ends a mouse capture in progress and shows the error's message.
 void ReportUnhandledError(std::exception_ptr error);

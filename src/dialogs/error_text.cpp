@@ -1,25 +1,31 @@
 #include "dialogs/error_text.h"
 
+#include "text/error.h"
+
+#include <cstdint>
+
 namespace brevant {
 
-std::string WithClosingFullStop(std::string message)
+std::wstring WithClosingFullStop(std::wstring message)
 {
-    // Of a double-byte last character this reads the trail byte; in every
-    // double-byte code page both bytes of a character lie above '.', so the
-    // outcome is the same as reading the lead byte.
-    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
-        message += '.';
+    // Of a character beyond U+FFFF this reads the second half of its pair,
+    // which, as the first, lies above '.'.
+    if (!message.empty() && static_cast<uint32_t>(message.back()) > L'.')
+        message += L'.';
     return message;
 }
 
-std::string ErrorMessageOf(const std::exception_ptr& error)
+std::wstring ErrorMessageOf(const std::exception_ptr& error)
 {
     try {
         std::rethrow_exception(error);
+    } catch (const Error& e) {
+        return e.Message();
     } catch (const std::exception& e) {
-        return e.what();
+        // The program's other errors carry plain English.
+        return Utf8ToText(e.what()).value_or(L"Unknown error");
     } catch (...) {
-        return "Unknown error";
+        return L"Unknown error";
     }
 }
 

@@ -10,10 +10,10 @@ namespace brevant {
 // the punctuation from ':' on, every code of 0x80 or more). A message ending
 // in '.', a space, a control character or one of "!\"#$%&'()*+,-" is kept as
 // it is, and so is an empty one.
-std::string WithClosingFullStop(std::string message);
+std::wstring WithClosingFullStop(std::wstring message);
 
 // The message an error carries; "Unknown error" for an object that is no
 // standard exception.
-std::string ErrorMessageOf(const std::exception_ptr& error);
+std::wstring ErrorMessageOf(const std::exception_ptr& error);
 
 }  // namespace brevant

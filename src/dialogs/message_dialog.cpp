@@ -6,6 +6,7 @@
 #include "widgets/push_button.h"
 
 #include <algorithm>
+#include <iterator>
 #include <climits>
 
 namespace brevant {
@@ -41,21 +42,21 @@ public:
     // The extent of the 52 letters A-Z a-z.
     SIZE Alphabet() const
     {
-        static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+        static constexpr wchar_t kAlphabet[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
         SIZE size{};
-        GetTextExtentPointA(dc_, kAlphabet, sizeof kAlphabet - 1, &size);
+        GetTextExtentPointW(dc_, kAlphabet, static_cast<int>(std::size(kAlphabet)) - 1, &size);
         return size;
     }
 
     // The text word-wrapped within the width; a word longer than a line widens
     // the text unless breakFlags break it. An empty text keeps the starting
     // rectangle exactly (some platforms would shrink it to nothing).
-    SIZE Wrapped(std::string_view text, int width, UINT breakFlags = 0) const
+    SIZE Wrapped(std::wstring_view text, int width, UINT breakFlags = 0) const
     {
         RECT r{0, 0, width, 0};
         if (!text.empty()) {
             const int length = static_cast<int>(std::min<size_t>(text.size(), INT_MAX));
-            DrawTextA(dc_, text.data(), length, &r, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | breakFlags);
+            DrawTextW(dc_, text.data(), length, &r, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | breakFlags);
         }
         return {r.right - r.left, r.bottom - r.top};
     }
@@ -80,7 +81,7 @@ LayoutRect WorkAreaOf(HMONITOR monitor)
 {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    GetMonitorInfoA(monitor, &info);
+    GetMonitorInfoW(monitor, &info);
     const RECT& r = info.rcWork;
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
@@ -89,11 +90,11 @@ widgets::Bounds ToBounds(const LayoutRect& r) { return {r.left, r.top, r.width, 
 
 }  // namespace
 
-TMessageForm::TMessageForm(std::string_view text, MessageKind kind, DialogButtonSet buttons)
+TMessageForm::TMessageForm(std::wstring_view text, MessageKind kind, DialogButtonSet buttons)
     : iconId_(KindInfo(kind).iconId), buttonSet_(buttons)
 {
     // Created with room for a client area, so the frame can be measured.
-    CreateForm({.className = "TMessageForm", .caption = KindInfo(kind).caption, .clientWidth = 400,
+    CreateForm({.className = L"TMessageForm", .caption = KindInfo(kind).caption, .clientWidth = 400,
                 .clientHeight = 300, .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
                 .exStyle = WS_EX_DLGMODALFRAME, .owner = DialogOwner(), .face = Face::SystemMessage});
     // Centred on the primary screen, so held inside the primary monitor: the
@@ -106,7 +107,7 @@ TMessageForm::TMessageForm(std::string_view text, MessageKind kind, DialogButton
     image_.Create(Handle(), ToBounds(layout_.icon), nullptr);
     // The text goes in after creation: creating a window carries at most
     // 32767 characters of text on some platforms.
-    label_.Create(Handle(), ToBounds(layout_.label), "", Font(), {});
+    label_.Create(Handle(), ToBounds(layout_.label), L"", Font(), {});
     label_.SetText(text);
     int id = kFirstButtonId;
     for (const PlacedButton& placed : layout_.buttons) {
@@ -125,7 +126,7 @@ TMessageForm::TMessageForm(std::string_view text, MessageKind kind, DialogButton
 
 TMessageForm::~TMessageForm() = default;
 
-MessageDialogLayout TMessageForm::LayOut(std::string_view text, const LayoutRect& workArea)
+MessageDialogLayout TMessageForm::LayOut(std::wstring_view text, const LayoutRect& workArea)
 {
     const MeasuringContext measuring(Handle(), Font());
     const SIZE alphabet = measuring.Alphabet();
@@ -183,28 +184,28 @@ RECT TMessageForm::PlaceAtScale(const RECT& suggested)
 void TMessageForm::OnDpiChanged()
 {
     for (HWND control : {image_.Handle(), label_.Handle()})
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
     for (const auto& button : buttons_)
-        SendMessageA(button->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+        SendMessageW(button->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
     PlaceControls(layout_);
 }
 
-void TMessageForm::SetHelp(int32_t helpContext, std::string helpFile)
+void TMessageForm::SetHelp(int32_t helpContext, std::wstring helpFile)
 {
     helpContext_ = helpContext;
     helpFile_ = std::move(helpFile);
 }
 
-widgets::Control* TMessageForm::FindControl(std::string_view name)
+widgets::Control* TMessageForm::FindControl(std::wstring_view name)
 {
-    if (name == "Image")
+    if (name == L"Image")
         return &image_;
-    if (name == "Message")
+    if (name == L"Message")
         return &label_;
     return FindButton(name);
 }
 
-widgets::PushButton* TMessageForm::FindButton(std::string_view name)
+widgets::PushButton* TMessageForm::FindButton(std::wstring_view name)
 {
     for (auto& button : buttons_) {
         if (button->Info().name == name)
@@ -243,7 +244,7 @@ void TMessageForm::Press(MessageButton& button)
     }
     // Help: the only button that leaves the dialog open.
     if (!helpFile_.empty())
-        WinHelpA(Handle(), helpFile_.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(helpContext_));
+        WinHelpW(Handle(), helpFile_.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(helpContext_));
 }
 
 MessageButton* TMessageForm::FocusedButton() const
@@ -280,17 +281,17 @@ std::optional<LRESULT> TMessageForm::HandleMessage(UINT message, WPARAM wParam, 
     return Form::HandleMessage(message, wParam, lParam);
 }
 
-std::unique_ptr<TMessageForm> BuildMessageDialog(std::string_view text, MessageKind kind,
+std::unique_ptr<TMessageForm> BuildMessageDialog(std::wstring_view text, MessageKind kind,
                                                  DialogButtonSet buttons)
 {
     return std::unique_ptr<TMessageForm>(new TMessageForm(text, kind, buttons));
 }
 
-DialogResult ShowMessageDialog(std::string_view text, MessageKind kind, DialogButtonSet buttons,
+DialogResult ShowMessageDialog(std::wstring_view text, MessageKind kind, DialogButtonSet buttons,
                                int32_t helpContext, DialogLayer layer)
 {
     const auto form = BuildMessageDialog(text, kind, buttons);
-    form->SetHelp(helpContext, "");
+    form->SetHelp(helpContext, L"");
     return form->ShowModal(layer);
 }
 

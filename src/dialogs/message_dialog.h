@@ -33,7 +33,7 @@ public:
 
     // The topic the Help button asks for, and the help file to ask; with no
     // file Help does nothing.
-    void SetHelp(int32_t helpContext, std::string helpFile);
+    void SetHelp(int32_t helpContext, std::wstring helpFile);
 
     // Shows the dialog, takes messages until a button or the close box sets the
     // result (or the program is asked to end: Cancel), and hides it again. The
@@ -42,8 +42,8 @@ public:
     DialogResult Result() const { return result_; }
 
     // "Image", "Message", or a button's name ("Yes", "NoToAll", ...).
-    widgets::Control* FindControl(std::string_view name);
-    widgets::PushButton* FindButton(std::string_view name);
+    widgets::Control* FindControl(std::wstring_view name);
+    widgets::PushButton* FindButton(std::wstring_view name);
 
 protected:
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -52,13 +52,13 @@ protected:
     void OnDpiChanged() override;
 
 private:
-    TMessageForm(std::string_view text, MessageKind kind, DialogButtonSet buttons);
-    friend std::unique_ptr<TMessageForm> BuildMessageDialog(std::string_view, MessageKind,
+    TMessageForm(std::wstring_view text, MessageKind kind, DialogButtonSet buttons);
+    friend std::unique_ptr<TMessageForm> BuildMessageDialog(std::wstring_view, MessageKind,
                                                             DialogButtonSet);
 
     // Measures the text in the form's font and lays it out inside the work
     // area given; sets breakLongWords_.
-    MessageDialogLayout LayOut(std::string_view text, const LayoutRect& workArea);
+    MessageDialogLayout LayOut(std::wstring_view text, const LayoutRect& workArea);
     // Puts the icon, the text and the buttons where the layout has them.
     void PlaceControls(const MessageDialogLayout& layout);
     void Press(MessageButton& button);
@@ -74,15 +74,15 @@ private:
     HWND focusOnActivation_ = nullptr;
     DialogResult result_ = DialogResult::None;
     int32_t helpContext_ = 0;
-    std::string helpFile_;
+    std::wstring helpFile_;
 };
 
 // A new, hidden, fully laid-out dialog; destroying it destroys the window.
-std::unique_ptr<TMessageForm> BuildMessageDialog(std::string_view text, MessageKind kind,
+std::unique_ptr<TMessageForm> BuildMessageDialog(std::wstring_view text, MessageKind kind,
                                                  DialogButtonSet buttons);
 
 // Shows the message modally and returns the result of the button that closed it.
-DialogResult ShowMessageDialog(std::string_view text, MessageKind kind, DialogButtonSet buttons,
+DialogResult ShowMessageDialog(std::wstring_view text, MessageKind kind, DialogButtonSet buttons,
                                int32_t helpContext, DialogLayer layer = DialogLayer::Normal);
 
 }  // namespace brevant

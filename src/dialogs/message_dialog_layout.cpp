@@ -14,26 +14,26 @@ struct KindEntry {
 };
 
 constexpr std::array kKinds{
-    KindEntry{MessageKind::Warning, {"Warning", 32515}},           // exclamation mark
-    KindEntry{MessageKind::Error, {"Error", 32513}},               // stop sign
-    KindEntry{MessageKind::Information, {"Information", 32516}},   // information sign
-    KindEntry{MessageKind::Confirmation, {"Confirm", 32514}},      // question mark
+    KindEntry{MessageKind::Warning, {L"Warning", 32515}},           // exclamation mark
+    KindEntry{MessageKind::Error, {L"Error", 32513}},               // stop sign
+    KindEntry{MessageKind::Information, {L"Information", 32516}},   // information sign
+    KindEntry{MessageKind::Confirmation, {L"Confirm", 32514}},      // question mark
 };
 
 namespace Button = DialogButton;
 
 constexpr std::array kButtons{
-    DialogButtonInfo{Button::Yes, "Yes", "&Yes", DialogResult::Yes},
-    DialogButtonInfo{Button::No, "No", "&No", DialogResult::No},
-    DialogButtonInfo{Button::OK, "OK", "OK", DialogResult::OK},
-    DialogButtonInfo{Button::Cancel, "Cancel", "Cancel", DialogResult::Cancel},
-    DialogButtonInfo{Button::Abort, "Abort", "&Abort", DialogResult::Abort},
-    DialogButtonInfo{Button::Retry, "Retry", "&Retry", DialogResult::Retry},
-    DialogButtonInfo{Button::Ignore, "Ignore", "&Ignore", DialogResult::Ignore},
-    DialogButtonInfo{Button::All, "All", "&All", DialogResult::All},
-    DialogButtonInfo{Button::NoToAll, "NoToAll", "N&o to All", DialogResult::NoToAll},
-    DialogButtonInfo{Button::YesToAll, "YesToAll", "Y&es to All", DialogResult::YesToAll},
-    DialogButtonInfo{Button::Help, "Help", "&Help", DialogResult::None},
+    DialogButtonInfo{Button::Yes, L"Yes", L"&Yes", DialogResult::Yes},
+    DialogButtonInfo{Button::No, L"No", L"&No", DialogResult::No},
+    DialogButtonInfo{Button::OK, L"OK", L"OK", DialogResult::OK},
+    DialogButtonInfo{Button::Cancel, L"Cancel", L"Cancel", DialogResult::Cancel},
+    DialogButtonInfo{Button::Abort, L"Abort", L"&Abort", DialogResult::Abort},
+    DialogButtonInfo{Button::Retry, L"Retry", L"&Retry", DialogResult::Retry},
+    DialogButtonInfo{Button::Ignore, L"Ignore", L"&Ignore", DialogResult::Ignore},
+    DialogButtonInfo{Button::All, L"All", L"&All", DialogResult::All},
+    DialogButtonInfo{Button::NoToAll, L"NoToAll", L"N&o to All", DialogResult::NoToAll},
+    DialogButtonInfo{Button::YesToAll, L"YesToAll", L"Y&es to All", DialogResult::YesToAll},
+    DialogButtonInfo{Button::Help, L"Help", L"&Help", DialogResult::None},
 };
 
 // The first button of the candidates that is in the set, or 0.
@@ -79,7 +79,7 @@ MessageKindInfo KindInfo(MessageKind kind)
 {
     const auto* entry = std::find_if(kKinds.begin(), kKinds.end(),
                                      [&](const KindEntry& e) { return e.kind == kind; });
-    return entry != kKinds.end() ? entry->info : MessageKindInfo{"", 0};
+    return entry != kKinds.end() ? entry->info : MessageKindInfo{L"", 0};
 }
 
 std::span<const DialogButtonInfo> DialogButtonTable() { return kButtons; }

@@ -20,7 +20,7 @@ namespace brevant {
 using widgets::MulDivRounded;
 
 struct MessageKindInfo {
-    const char* caption;
+    const wchar_t* caption;
     int iconId;  // a system icon, loaded by id
 };
 
@@ -29,8 +29,8 @@ MessageKindInfo KindInfo(MessageKind kind);
 
 struct DialogButtonInfo {
     DialogButtonSet bit;
-    const char* name;  // the button control's name
-    const char* caption;
+    const wchar_t* name;  // the button control's name
+    const wchar_t* caption;
     DialogResult result;  // None: pressing it leaves the dialog open
 };
 

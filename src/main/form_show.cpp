@@ -10,7 +10,7 @@ namespace brevant {
 void TfrmMain::FormShow()
 {
     txtTime.SetValue(SystemTimeOfParts(SplitDateTime(CurrentDateTime())));
-    SetCaption(Caption() + " v" + kVersion);
+    SetCaption(Caption() + L" v" + kVersion);
     application_.HideTaskbarEntry();
 }
 

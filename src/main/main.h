@@ -3,7 +3,7 @@
 // controls, which GatherSettings reads into a MessageSettings value.
 #include "config/message_settings.h"
 #include "config/message_types.h"
-#include "text/time_value.h"
+#include "run/display_moment.h"
 #include "widgets/check_box.h"
 #include "widgets/edit.h"
 #include "widgets/file_dialog.h"
@@ -15,7 +15,6 @@
 #include "widgets/time_picker.h"
 #include "widgets/track_bar.h"
 
-#include <functional>
 #include <string>
 
 namespace brevant {
@@ -60,8 +59,8 @@ public:
     // row by row, left to right, as they stand in their group.
     widgets::CheckBox* const buttonChecksInGridOrder[9];
 
-    // The local clock the display run waits on; tests put their own in.
-    std::function<TimeValue()> dateTimeClock;
+    // The clocks the display run waits on; tests put their own in.
+    WaitClock waitClock;
 
     // The message as the controls hold it: the one reader of the controls.
     MessageSettings GatherSettings() const;
@@ -90,19 +89,19 @@ public:
     void chkAllClick();
     void rbtnTimeClick();
     void txtMinutesChange();
-    bool txtMinutesKeyPress(char key);
+    bool txtMinutesKeyPress(wchar_t key);
     void TrackBar1Change();
     void eXit1Click();
 
-    static bool IsDigitKey(char key);
+    static bool IsDigitKey(wchar_t key);
 
     // The config file: the message the window shows written to it, and the
     // message it holds shown in the window.
     void SaveConfigFile();
     void LoadConfigFile();
 
-    const std::string& configFileName() const { return ConfigFileName; }
-    void setConfigFileName(std::string name) { ConfigFileName = std::move(name); }
+    const std::wstring& configFileName() const { return ConfigFileName; }
+    void setConfigFileName(std::wstring name) { ConfigFileName = std::move(name); }
 
 protected:
     void OnDpiChanged() override;
@@ -126,7 +125,7 @@ private:
     widgets::RadioButton& KindRadio(MessageKind kind);
 
     Application& application_;
-    std::string ConfigFileName;
+    std::wstring ConfigFileName;
 };
 
 }  // namespace brevant

@@ -11,7 +11,7 @@ void TfrmMain::btnOKClick()
 {
     const MessageSettings settings = GatherSettings();
     ShowWindow(Handle(), SW_HIDE);
-    RunDisplay(settings, dateTimeClock);
+    RunDisplay(settings, waitClock);
 }
 
 void TfrmMain::btnPreviewClick()

@@ -34,7 +34,7 @@ void TfrmMain::BindEvents()
     rbtnMinutes.onClick = [this] { rbtnTimeClick(); };
     rbtnTime.onClick = [this] { rbtnTimeClick(); };
     txtMinutes.onChange = [this] { txtMinutesChange(); };
-    txtMinutes.onKeyPress = [this](char key) { return txtMinutesKeyPress(key); };
+    txtMinutes.onKeyPress = [this](wchar_t key) { return txtMinutesKeyPress(key); };
     TrackBar1.onChange = [this] { TrackBar1Change(); };
 }
 
@@ -124,19 +124,19 @@ void TfrmMain::rbtnTimeClick()
         EnableMinutesDelay();
 }
 
-bool TfrmMain::IsDigitKey(char key) { return key >= '0' && key <= '9'; }
+bool TfrmMain::IsDigitKey(wchar_t key) { return key >= L'0' && key <= L'9'; }
 
-bool TfrmMain::txtMinutesKeyPress(char key) { return key == '\b' || IsDigitKey(key); }
+bool TfrmMain::txtMinutesKeyPress(wchar_t key) { return key == L'\b' || IsDigitKey(key); }
 
 void TfrmMain::txtMinutesChange()
 {
-    const std::string text = txtMinutes.Text();
+    const std::wstring text = txtMinutes.Text();
     if (text.empty())
         return;
     const int32_t minutes = TextToInteger(text);
     if (minutes >= 61) {
         TrackBar1.SetPosition(60);
-        txtMinutes.SetText("60");
+        txtMinutes.SetText(L"60");
     } else {
         TrackBar1.SetPosition(minutes);
     }
@@ -146,15 +146,15 @@ void TfrmMain::TrackBar1Change()
 {
     const int position = TrackBar1.Position();
     if (position == 0) {
-        Hints().Set(TrackBar1.Handle(), "Display message right away");
-        lblminutes.SetText("minutes");
-        txtMinutes.SetText("0");
+        Hints().Set(TrackBar1.Handle(), L"Display message right away");
+        lblminutes.SetText(L"minutes");
+        txtMinutes.SetText(L"0");
         return;
     }
     txtMinutes.SetText(IntegerToText(position));
     const bool one = position == 1;
-    Hints().Set(TrackBar1.Handle(), txtMinutes.Text() + (one ? " minute" : " minutes"));
-    lblminutes.SetText(one ? "minute" : "minutes");
+    Hints().Set(TrackBar1.Handle(), txtMinutes.Text() + (one ? L" minute" : L" minutes"));
+    lblminutes.SetText(one ? L"minute" : L"minutes");
 }
 
 }  // namespace brevant

@@ -5,7 +5,7 @@
 #include "main/main.h"
 #include "resources/glyph_scale.h"
 #include "resources/resource_ids.h"
-#include "text/clock.h"
+#include "run/display_run.h"
 
 #include <type_traits>
 #include <variant>
@@ -26,56 +26,56 @@ struct ControlLayout {
     Member control;
     widgets::GroupBox TfrmMain::*parent;  // nullptr: the window's client area
     Bounds bounds;
-    const char* caption;
-    const char* hint;
+    const wchar_t* caption;
+    const wchar_t* hint;
 };
 
 constexpr widgets::GroupBox TfrmMain::*kTop = nullptr;
 
 const ControlLayout kLayout[] = {
-    {&TfrmMain::GroupBox4, kTop, {8, 8, 249, 177}, "Message Text", nullptr},
-    {&TfrmMain::GroupBox2, kTop, {8, 192, 249, 177}, "Type of Message", nullptr},
-    {&TfrmMain::GroupBox3, kTop, {264, 8, 225, 177}, "Display Buttons", nullptr},
-    {&TfrmMain::GroupBox1, kTop, {264, 192, 225, 177}, "Delay until Display", nullptr},
-    {&TfrmMain::btnOK, kTop, {504, 12, 75, 25}, "&OK", "Accept options selected"},
-    {&TfrmMain::btnCancel, kTop, {504, 44, 75, 25}, "&Cancel", "Cancel options made and close Brevant"},
-    {&TfrmMain::btnAbout, kTop, {504, 76, 75, 25}, "&About", "About Brevant"},
-    {&TfrmMain::btnPreview, kTop, {504, 148, 75, 25}, "&Preview", "Preview Message Dialog"},
-    {&TfrmMain::btnLoad, kTop, {504, 201, 75, 25}, "Loa&d...", "Load config file"},
-    {&TfrmMain::btnSave, kTop, {504, 231, 75, 25}, "&Save...", "Save config file for command line use"},
+    {&TfrmMain::GroupBox4, kTop, {8, 8, 249, 177}, L"Message Text", nullptr},
+    {&TfrmMain::GroupBox2, kTop, {8, 192, 249, 177}, L"Type of Message", nullptr},
+    {&TfrmMain::GroupBox3, kTop, {264, 8, 225, 177}, L"Display Buttons", nullptr},
+    {&TfrmMain::GroupBox1, kTop, {264, 192, 225, 177}, L"Delay until Display", nullptr},
+    {&TfrmMain::btnOK, kTop, {504, 12, 75, 25}, L"&OK", L"Accept options selected"},
+    {&TfrmMain::btnCancel, kTop, {504, 44, 75, 25}, L"&Cancel", L"Cancel options made and close Brevant"},
+    {&TfrmMain::btnAbout, kTop, {504, 76, 75, 25}, L"&About", L"About Brevant"},
+    {&TfrmMain::btnPreview, kTop, {504, 148, 75, 25}, L"&Preview", L"Preview Message Dialog"},
+    {&TfrmMain::btnLoad, kTop, {504, 201, 75, 25}, L"Loa&d...", L"Load config file"},
+    {&TfrmMain::btnSave, kTop, {504, 231, 75, 25}, L"&Save...", L"Save config file for command line use"},
 
-    {&TfrmMain::chkMessage, &TfrmMain::GroupBox4, {16, 21, 89, 17}, "&Message Text:", "Display a text message"},
-    {&TfrmMain::Label1, &TfrmMain::GroupBox4, {107, 23, 88, 13}, "( Enter = new line )", nullptr},
-    {&TfrmMain::Memo1, &TfrmMain::GroupBox4, {16, 48, 225, 121}, "", nullptr},
+    {&TfrmMain::chkMessage, &TfrmMain::GroupBox4, {16, 21, 89, 17}, L"&Message Text:", L"Display a text message"},
+    {&TfrmMain::Label1, &TfrmMain::GroupBox4, {107, 23, 88, 13}, L"( Enter = new line )", nullptr},
+    {&TfrmMain::Memo1, &TfrmMain::GroupBox4, {16, 48, 225, 121}, L"", nullptr},
 
-    {&TfrmMain::rbtnError, &TfrmMain::GroupBox2, {16, 24, 89, 17}, "Error Message", "Display Message as an Error"},
-    {&TfrmMain::rbtnWarning, &TfrmMain::GroupBox2, {16, 64, 105, 17}, "Warning Message", "Display Message as a Warning"},
-    {&TfrmMain::rbtnInformational, &TfrmMain::GroupBox2, {16, 104, 129, 17}, "Informational Message", "Display Message as Information"},
-    {&TfrmMain::rbtnConfirmation, &TfrmMain::GroupBox2, {16, 144, 129, 17}, "Confirmation Message", "Display Message as Question"},
-    {&TfrmMain::Image1, &TfrmMain::GroupBox2, {186, 15, 32, 32}, nullptr, "Error Message image"},
-    {&TfrmMain::Image4, &TfrmMain::GroupBox2, {186, 55, 32, 32}, nullptr, "Warning Message image"},
-    {&TfrmMain::Image2, &TfrmMain::GroupBox2, {186, 95, 32, 32}, nullptr, "Informational Message image"},
-    {&TfrmMain::Image3, &TfrmMain::GroupBox2, {186, 135, 32, 32}, nullptr, "Confirmation Message image"},
+    {&TfrmMain::rbtnError, &TfrmMain::GroupBox2, {16, 24, 89, 17}, L"Error Message", L"Display Message as an Error"},
+    {&TfrmMain::rbtnWarning, &TfrmMain::GroupBox2, {16, 64, 105, 17}, L"Warning Message", L"Display Message as a Warning"},
+    {&TfrmMain::rbtnInformational, &TfrmMain::GroupBox2, {16, 104, 129, 17}, L"Informational Message", L"Display Message as Information"},
+    {&TfrmMain::rbtnConfirmation, &TfrmMain::GroupBox2, {16, 144, 129, 17}, L"Confirmation Message", L"Display Message as Question"},
+    {&TfrmMain::Image1, &TfrmMain::GroupBox2, {186, 15, 32, 32}, nullptr, L"Error Message image"},
+    {&TfrmMain::Image4, &TfrmMain::GroupBox2, {186, 55, 32, 32}, nullptr, L"Warning Message image"},
+    {&TfrmMain::Image2, &TfrmMain::GroupBox2, {186, 95, 32, 32}, nullptr, L"Informational Message image"},
+    {&TfrmMain::Image3, &TfrmMain::GroupBox2, {186, 135, 32, 32}, nullptr, L"Confirmation Message image"},
 
-    {&TfrmMain::rbtnNoButtons, &TfrmMain::GroupBox3, {16, 24, 81, 17}, "Hide Buttons", "Don't show any buttons on message"},
-    {&TfrmMain::rbtnDisplayButtons, &TfrmMain::GroupBox3, {16, 48, 97, 17}, "Display Buttons:", "Buttons to display on message"},
-    {&TfrmMain::chkYes, &TfrmMain::GroupBox3, {40, 72, 41, 17}, "&Yes", "Display button with caption of Yes"},
-    {&TfrmMain::chkNo, &TfrmMain::GroupBox3, {96, 72, 41, 17}, "&No", "Display button with caption of No"},
-    {&TfrmMain::chkOK, &TfrmMain::GroupBox3, {144, 72, 41, 17}, "O&K", "Display button with caption of OK"},
-    {&TfrmMain::chkCancel, &TfrmMain::GroupBox3, {40, 96, 57, 17}, "Ca&ncel", "Display button with caption of Cancel"},
-    {&TfrmMain::chkHelp, &TfrmMain::GroupBox3, {96, 96, 41, 17}, "&Help", "Display button with caption of Help"},
-    {&TfrmMain::chkAll, &TfrmMain::GroupBox3, {144, 96, 41, 17}, "A&ll", "Display button with caption of All"},
-    {&TfrmMain::chkAbort, &TfrmMain::GroupBox3, {96, 120, 49, 17}, "Abor&t", "Display button with caption of Abort"},
-    {&TfrmMain::chkRetry, &TfrmMain::GroupBox3, {40, 120, 49, 17}, "&Retry", "Display button with caption of Retry"},
-    {&TfrmMain::chkIgnore, &TfrmMain::GroupBox3, {144, 120, 49, 17}, "&Ignore", "Display button with caption of Ignore"},
-    {&TfrmMain::rbtnShowAll, &TfrmMain::GroupBox3, {16, 152, 113, 17}, "Show ALL Buttons", "Show ALL Possible buttons"},
+    {&TfrmMain::rbtnNoButtons, &TfrmMain::GroupBox3, {16, 24, 81, 17}, L"Hide Buttons", L"Don't show any buttons on message"},
+    {&TfrmMain::rbtnDisplayButtons, &TfrmMain::GroupBox3, {16, 48, 97, 17}, L"Display Buttons:", L"Buttons to display on message"},
+    {&TfrmMain::chkYes, &TfrmMain::GroupBox3, {40, 72, 41, 17}, L"&Yes", L"Display button with caption of Yes"},
+    {&TfrmMain::chkNo, &TfrmMain::GroupBox3, {96, 72, 41, 17}, L"&No", L"Display button with caption of No"},
+    {&TfrmMain::chkOK, &TfrmMain::GroupBox3, {144, 72, 41, 17}, L"O&K", L"Display button with caption of OK"},
+    {&TfrmMain::chkCancel, &TfrmMain::GroupBox3, {40, 96, 57, 17}, L"Ca&ncel", L"Display button with caption of Cancel"},
+    {&TfrmMain::chkHelp, &TfrmMain::GroupBox3, {96, 96, 41, 17}, L"&Help", L"Display button with caption of Help"},
+    {&TfrmMain::chkAll, &TfrmMain::GroupBox3, {144, 96, 41, 17}, L"A&ll", L"Display button with caption of All"},
+    {&TfrmMain::chkAbort, &TfrmMain::GroupBox3, {96, 120, 49, 17}, L"Abor&t", L"Display button with caption of Abort"},
+    {&TfrmMain::chkRetry, &TfrmMain::GroupBox3, {40, 120, 49, 17}, L"&Retry", L"Display button with caption of Retry"},
+    {&TfrmMain::chkIgnore, &TfrmMain::GroupBox3, {144, 120, 49, 17}, L"&Ignore", L"Display button with caption of Ignore"},
+    {&TfrmMain::rbtnShowAll, &TfrmMain::GroupBox3, {16, 152, 113, 17}, L"Show ALL Buttons", L"Show ALL Possible buttons"},
 
-    {&TfrmMain::rbtnMinutes, &TfrmMain::GroupBox1, {16, 24, 145, 17}, "# of Minutes until display:", "Specify when (in minutes) to display message"},
-    {&TfrmMain::txtMinutes, &TfrmMain::GroupBox1, {104, 40, 21, 21}, "0", nullptr},
-    {&TfrmMain::lblminutes, &TfrmMain::GroupBox1, {128, 44, 36, 13}, "minutes", nullptr},
-    {&TfrmMain::TrackBar1, &TfrmMain::GroupBox1, {27, 64, 190, 33}, nullptr, "0 minutes"},
-    {&TfrmMain::txtTime, &TfrmMain::GroupBox1, {48, 140, 89, 21}, nullptr, "Show message at specified time"},
-    {&TfrmMain::rbtnTime, &TfrmMain::GroupBox1, {16, 120, 121, 17}, "Display Message at:", "Show message at specified time"},
+    {&TfrmMain::rbtnMinutes, &TfrmMain::GroupBox1, {16, 24, 145, 17}, L"# of Minutes until display:", L"Specify when (in minutes) to display message"},
+    {&TfrmMain::txtMinutes, &TfrmMain::GroupBox1, {104, 40, 21, 21}, L"0", nullptr},
+    {&TfrmMain::lblminutes, &TfrmMain::GroupBox1, {128, 44, 36, 13}, L"minutes", nullptr},
+    {&TfrmMain::TrackBar1, &TfrmMain::GroupBox1, {27, 64, 190, 33}, nullptr, L"0 minutes"},
+    {&TfrmMain::txtTime, &TfrmMain::GroupBox1, {48, 140, 89, 21}, nullptr, L"Show message at specified time"},
+    {&TfrmMain::rbtnTime, &TfrmMain::GroupBox1, {16, 120, 121, 17}, L"Display Message at:", L"Show message at specified time"},
 };
 
 struct GlyphLayout {
@@ -110,14 +110,14 @@ constexpr int kIconSize = 32;
 enum MenuId : WORD { kLoadConfigFile1 = 100, kSaveConfigFile1, kExit1, kAboutBrevant1 };
 
 const widgets::MenuEntry kMenu[] = {
-    {widgets::MenuEntry::Popup, "&File"},
-    {widgets::MenuEntry::Item, "&Load Config File...", kLoadConfigFile1, "F3", VK_F3},
-    {widgets::MenuEntry::Item, "&Save Config File...", kSaveConfigFile1, "F2", VK_F2},
+    {widgets::MenuEntry::Popup, L"&File"},
+    {widgets::MenuEntry::Item, L"&Load Config File...", kLoadConfigFile1, L"F3", VK_F3},
+    {widgets::MenuEntry::Item, L"&Save Config File...", kSaveConfigFile1, L"F2", VK_F2},
     {widgets::MenuEntry::Separator},
     // Alt+F4 closes the window through the system menu; it needs no table entry.
-    {widgets::MenuEntry::Item, "E&xit", kExit1, "Alt+F4"},
-    {widgets::MenuEntry::Popup, "&About"},
-    {widgets::MenuEntry::Item, "&About Brevant...", kAboutBrevant1, "F1", VK_F1},
+    {widgets::MenuEntry::Item, L"E&xit", kExit1, L"Alt+F4"},
+    {widgets::MenuEntry::Popup, L"&About"},
+    {widgets::MenuEntry::Item, L"&About Brevant...", kAboutBrevant1, L"F1", VK_F1},
 };
 
 }  // namespace
@@ -125,20 +125,20 @@ const widgets::MenuEntry kMenu[] = {
 TfrmMain::TfrmMain(Application& application)
     // Neither dialog changes the current folder: the program would otherwise
     // hold on to the user's folder for as long as it runs.
-    : SaveDialog1({.save = true, .title = "Save Brevant Config File",
-                   .filter = "Message Config File (*.cfg)|*.cfg", .defaultExtension = "cfg",
-                   .initialFileName = "msg.cfg", .options = OFN_HIDEREADONLY | OFN_NOCHANGEDIR}),
+    : SaveDialog1({.save = true, .title = L"Save Brevant Config File",
+                   .filter = L"Message Config File (*.cfg)|*.cfg", .defaultExtension = L"cfg",
+                   .initialFileName = L"msg.cfg", .options = OFN_HIDEREADONLY | OFN_NOCHANGEDIR}),
       // Only existing files can be loaded: a mistyped name gets the dialog's own
       // warning instead of ending the program and losing the message being designed.
-      OpenDialog1({.title = "Load Brevant Config File", .filter = "Config Files (*.cfg)|*.cfg",
-                   .defaultExtension = "cfg", .initialFileName = "msg.cfg",
+      OpenDialog1({.title = L"Load Brevant Config File", .filter = L"Config Files (*.cfg)|*.cfg",
+                   .defaultExtension = L"cfg", .initialFileName = L"msg.cfg",
                    .options = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR}),
       buttonChecks{&chkYes, &chkNo, &chkOK, &chkCancel, &chkHelp, &chkAbort, &chkRetry, &chkIgnore, &chkAll},
       buttonChecksInGridOrder{&chkYes, &chkNo, &chkOK, &chkCancel, &chkHelp, &chkAll, &chkRetry, &chkAbort, &chkIgnore},
-      dateTimeClock(CurrentDateTime),
+      waitClock(SystemWaitClock()),
       application_(application)
 {
-    CreateForm({.className = "TfrmMain", .caption = "Brevant", .clientWidth = 585,
+    CreateForm({.className = L"TfrmMain", .caption = L"Brevant", .clientWidth = 585,
                 .clientHeight = 379, .owner = application.Handle(), .iconId = IDI_BREVANT,
                 .menu = kMenu});
     CreateControls();
@@ -169,7 +169,7 @@ void TfrmMain::CreateControls()
     for (const ControlLayout& row : kLayout) {
         const HWND parent = row.parent ? (this->*row.parent).Handle() : Handle();
         const Bounds bounds = Scaled(row.bounds);
-        const std::string_view caption = row.caption ? row.caption : "";
+        const std::wstring_view caption = row.caption ? row.caption : L"";
         std::visit(
             [&](auto member) {
                 auto& control = this->*member;

@@ -13,7 +13,7 @@ namespace {
 
 // The name chosen in a file dialog, refused before anything is written or read
 // when the platform could not take its path.
-std::string Usable(std::string chosen)
+std::wstring Usable(std::wstring chosen)
 {
     if (const auto tooLong = PathTooLongMessage(chosen))
         throw Error(*tooLong);
@@ -45,7 +45,7 @@ void TfrmMain::LoadConfigFile()
     const MessageReading reading = ReadConfigFile(ConfigFileName, GatherSettings());
     ShowSettings(reading.message);
     if (reading.minutesAsWritten)
-        lblminutes.SetText(*reading.minutesAsWritten + " minutes");
+        lblminutes.SetText(*reading.minutesAsWritten + L" minutes");
     if (reading.typeUnreadable) {
         ShowMessageDialog(UnreadableTypeMessage, MessageKind::Error, DialogButton::OK, 0);
         RequestTermination();

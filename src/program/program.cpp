@@ -6,6 +6,7 @@
 #include "app/command_line.h"
 #include "dialogs/dialog_owner.h"
 #include "dialogs/error_display.h"
+#include "dialogs/error_text.h"
 #include "run/command_line_run.h"
 #include "main/main.h"
 #include "text/locale_time_settings.h"
@@ -20,28 +21,26 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     using namespace brevant;
     try {
         LoadLocaleTimeSettings();
-        Application application("Message");
+        Application application(L"Message");
         widgets::SetErrorReporter(&ReportUnhandledError);
         SetDialogOwner(application.Handle());
 
         // Only argument 1 is examined.
-        const std::string argument = CommandLineArgument(1);
+        const std::wstring argument = CommandLineArgument(1);
         if (!argument.empty()) {
-            application.Run(nullptr, [&] {
-                application.HideTaskbarEntry();
-                RunFromCommandLine(argument);
-            });
+            application.RunAtOnce([&] { RunFromCommandLine(argument); });
             return 0;
         }
         const INITCOMMONCONTROLSEX controls{sizeof controls,
                                             ICC_BAR_CLASSES | ICC_DATE_CLASSES | ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
         TfrmMain frmMain(application);
-        application.Run(&frmMain, [&] { frmMain.FormShow(); });
-    } catch (const std::exception& error) {
+        application.Run(frmMain, [&] { frmMain.FormShow(); });
+    } catch (...) {
         // Nothing the program does raises an error outside its handlers; this
         // is the last resort for one that does.
-        MessageBoxA(nullptr, error.what(), "Application Error", MB_OK | MB_ICONSTOP);
+        MessageBoxW(nullptr, ErrorMessageOf(std::current_exception()).c_str(), L"Application Error",
+                    MB_OK | MB_ICONSTOP);
         return 1;
     }
     return 0;

@@ -8,6 +8,7 @@
 #include "config/config_file.h"
 #include "config/config_path.h"
 #include "dialogs/dialog_owner.h"
+#include "dialogs/error_text.h"
 #include "dialogs/message_dialog.h"
 #include "run/display_run.h"
 #include "text/clock.h"
@@ -22,12 +23,12 @@ namespace {
 using FileHandle = widgets::UniqueHandle<HANDLE, CloseHandle>;
 
 // A file on a disk, not a folder, a device or a wildcard pattern.
-bool IsExistingFile(const std::string& path)
+bool IsExistingFile(const std::wstring& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
-    FileHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    FileHandle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, 0, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
@@ -40,7 +41,7 @@ bool IsExistingFile(const std::string& path)
     return GetFileType(file.get()) == FILE_TYPE_DISK;
 }
 
-void ShowErrorAndEnd(const std::string& text)
+void ShowErrorAndEnd(const std::wstring& text)
 {
     // Shown, like the message itself, with nothing else of the program on the screen.
     ShowMessageDialog(text, MessageKind::Error, DialogButton::OK, 0, DialogLayer::AboveOthers);
@@ -54,8 +55,8 @@ class CommandLineWindow : public widgets::Window {
 public:
     CommandLineWindow()
     {
-        CreateWindowOf({.name = "BrevantCommandLine"},
-                       {.style = WS_POPUP | WS_CAPTION | WS_SYSMENU, .caption = "Brevant",
+        CreateWindowOf({.name = L"BrevantCommandLine"},
+                       {.style = WS_POPUP | WS_CAPTION | WS_SYSMENU, .caption = L"Brevant",
                         .x = GetSystemMetrics(SM_CXSCREEN) / 2, .y = GetSystemMetrics(SM_CYSCREEN) / 2,
                         .width = 1, .height = 1, .parent = DialogOwner()});
     }
@@ -83,29 +84,37 @@ protected:
 
 }  // namespace
 
-void RunFromCommandLine(const std::string& argument)
+void RunFromCommandLine(const std::wstring& argument)
 {
+    KeepDialogsAboveOthers();
     const CommandLineWindow window;
     window.ShowOnce();
     if (!HasConfigSwitch(argument)) {
-        ShowErrorAndEnd("Illegal command line format. Format MUST be in the format of "
-                        "<program name> /c<config file name>");
+        ShowErrorAndEnd(L"Illegal command line format. Format MUST be in the format of "
+                        L"<program name> /c<config file name>");
         return;
     }
-    const std::string path = ConfigPathFromArgument(argument, CommandLineArgument(0),
-                                                    [](unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; });
+    const std::wstring path = ConfigPathFromArgument(argument, CommandLineArgument(0));
     if (const auto tooLong = PathTooLongMessage(path)) {
         ShowErrorAndEnd(*tooLong);
         return;
     }
     if (!IsExistingFile(path)) {
-        ShowErrorAndEnd("File " + path + " does not exist.");
+        ShowErrorAndEnd(L"File " + path + L" does not exist.");
         return;
     }
     // Read over the message a new window starts with, on today's date.
     MessageSettings start;
     start.clockTime = CurrentDateTime();
-    const MessageReading reading = ReadConfigFile(path, start);
+    MessageReading reading;
+    try {
+        reading = ReadConfigFile(path, start);
+    } catch (...) {
+        // Held by another program, say: what happened, rather than a word
+        // on its contents.
+        ShowErrorAndEnd(WithClosingFullStop(ErrorMessageOf(std::current_exception())));
+        return;
+    }
     if (reading.typeUnreadable)
         ShowErrorAndEnd(UnreadableTypeMessage);
     // A file that cannot be read to its end leaves nothing to wait for: the
@@ -116,7 +125,7 @@ void RunFromCommandLine(const std::string& argument)
         return;
     }
     if (!reading.typeUnreadable)
-        RunDisplay(reading.message, CurrentDateTime);
+        RunDisplay(reading.message, SystemWaitClock());
 }
 
 }  // namespace brevant

@@ -8,6 +8,6 @@ namespace brevant {
 // loaded and shown at its moment, with no window of the program on the
 // screen; a malformed argument or a file that cannot be used is reported.
 // Either way the program is asked to end.
-void RunFromCommandLine(const std::string& argument);
+void RunFromCommandLine(const std::wstring& argument);
 
 }  // namespace brevant

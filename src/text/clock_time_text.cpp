@@ -6,24 +6,25 @@
 
 #include "text/error.h"
 #include "text/integer_text.h"
+#include "text/unicode_text.h"
 
 namespace brevant {
 namespace {
 
 constexpr size_t maxFormattedLength = 256;
 
-char ToUpperAscii(char c)
+wchar_t ToUpperAscii(wchar_t c)
 {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
 }
 
-bool IsAsciiLetter(char c)
+bool IsAsciiLetter(wchar_t c)
 {
-    const char upper = ToUpperAscii(c);
-    return upper >= 'A' && upper <= 'Z';
+    const wchar_t upper = ToUpperAscii(c);
+    return upper >= L'A' && upper <= L'Z';
 }
 
-bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix)
+bool StartsWithIgnoringAsciiCase(std::wstring_view text, std::wstring_view prefix)
 {
     return text.size() >= prefix.size() && MatchIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
 }
@@ -31,37 +32,37 @@ bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix)
 enum class MarkerItem { None, AmPmText, AmPmLetters, APLetter };
 
 struct MarkerForm {
-    std::string_view spelling;
+    std::wstring_view spelling;
     MarkerItem item;
 };
 
 constexpr std::array markerForms{
-    MarkerForm{"AM/PM", MarkerItem::AmPmLetters},
-    MarkerForm{"A/P", MarkerItem::APLetter},
-    MarkerForm{"AMPM", MarkerItem::AmPmText},
+    MarkerForm{L"AM/PM", MarkerItem::AmPmLetters},
+    MarkerForm{L"A/P", MarkerItem::APLetter},
+    MarkerForm{L"AMPM", MarkerItem::AmPmText},
 };
 
 // The marker item the pattern begins with, if any.
-MarkerForm MarkerAt(std::string_view pattern)
+MarkerForm MarkerAt(std::wstring_view pattern)
 {
     for (const MarkerForm& form : markerForms)
         if (StartsWithIgnoringAsciiCase(pattern, form.spelling))
             return form;
-    return {"", MarkerItem::None};
+    return {L"", MarkerItem::None};
 }
 
 // Whether the first "a" after an hour item, before any further hour item,
 // begins a marker: then that hour counts on a 12-hour clock.
-bool MarkerFollows(std::string_view patternAfterHour)
+bool MarkerFollows(std::wstring_view patternAfterHour)
 {
-    const size_t next = patternAfterHour.find_first_of("aAhH");
-    return next != std::string_view::npos && ToUpperAscii(patternAfterHour[next]) == 'A' &&
+    const size_t next = patternAfterHour.find_first_of(L"aAhH");
+    return next != std::wstring_view::npos && ToUpperAscii(patternAfterHour[next]) == L'A' &&
            MarkerAt(patternAfterHour.substr(next)).item != MarkerItem::None;
 }
 
 // Appends the marker the pattern begins with and gives its length, or 0 when
 // the pattern does not begin with one.
-size_t AppendMarker(std::string& result, std::string_view pattern, bool beforeNoon,
+size_t AppendMarker(std::wstring& result, std::wstring_view pattern, bool beforeNoon,
                     const LocaleTimeSettings& settings)
 {
     const MarkerForm form = MarkerAt(pattern);
@@ -81,17 +82,17 @@ size_t AppendMarker(std::string& result, std::string_view pattern, bool beforeNo
     return form.spelling.size();
 }
 
-void AppendNumber(std::string& result, unsigned value, bool twoDigits)
+void AppendNumber(std::wstring& result, unsigned value, bool twoDigits)
 {
     if (twoDigits && value < 10)
-        result += '0';
+        result += L'0';
     result += IntegerToText(static_cast<int32_t>(value));
 }
 
 // Reads the clock-time grammar; nullopt for a text that does not follow it.
 class TimeTextReader {
 public:
-    TimeTextReader(std::string_view text, const LocaleTimeSettings& settings)
+    TimeTextReader(std::wstring_view text, const LocaleTimeSettings& settings)
         : text_(text), settings_(settings)
     {
     }
@@ -125,7 +126,7 @@ public:
 private:
     void SkipSpaces()
     {
-        while (at_ < text_.size() && text_[at_] == ' ')
+        while (at_ < text_.size() && text_[at_] == L' ')
             ++at_;
     }
 
@@ -135,9 +136,9 @@ private:
     std::optional<unsigned> ReadMarker()
     {
         SkipSpaces();
-        const std::array<std::pair<std::string_view, unsigned>, 4> markers{{
-            {settings_.AmText, 0}, {"AM", 0}, {settings_.PmText, 12}, {"PM", 12}}};
-        const std::string_view rest = text_.substr(at_);
+        const std::array<std::pair<std::wstring_view, unsigned>, 4> markers{{
+            {settings_.AmText, 0}, {L"AM", 0}, {settings_.PmText, 12}, {L"PM", 12}}};
+        const std::wstring_view rest = text_.substr(at_);
         std::optional<unsigned> base;
         size_t matchedLength = 0;
         for (const auto& [marker, markerBase] : markers) {
@@ -159,8 +160,8 @@ private:
         SkipSpaces();
         const size_t start = at_;
         unsigned value = 0;
-        while (at_ < text_.size() && text_[at_] >= '0' && text_[at_] <= '9' && value < 1000)
-            value = value * 10 + static_cast<unsigned>(text_[at_++] - '0');
+        while (at_ < text_.size() && text_[at_] >= L'0' && text_[at_] <= L'9' && value < 1000)
+            value = value * 10 + static_cast<unsigned>(text_[at_++] - L'0');
         if (at_ == start)
             return std::nullopt;
         return value;
@@ -177,7 +178,7 @@ private:
         return 0u;
     }
 
-    std::string_view text_;
+    std::wstring_view text_;
     const LocaleTimeSettings& settings_;
     size_t at_ = 0;
 };
@@ -190,9 +191,9 @@ LocaleTimeSettings& ProcessLocaleTimeSettings()
 
 }  // namespace
 
-bool MatchIgnoringAsciiCase(std::string_view a, std::string_view b)
+bool MatchIgnoringAsciiCase(std::wstring_view a, std::wstring_view b)
 {
-    return std::ranges::equal(a, b, [](char x, char y) { return ToUpperAscii(x) == ToUpperAscii(y); });
+    return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) { return ToUpperAscii(x) == ToUpperAscii(y); });
 }
 
 const LocaleTimeSettings& CurrentLocaleTimeSettings()
@@ -207,21 +208,21 @@ void SetLocaleTimeSettings(LocaleTimeSettings settings)
 
 TimePatterns BuildTimePatterns(bool leadingZeroOnHours, bool twentyFourHourClock, bool markerBeforeTime)
 {
-    const std::string hour = leadingZeroOnHours ? "hh" : "h";
-    std::string front, behind;
+    const std::wstring hour = leadingZeroOnHours ? L"hh" : L"h";
+    std::wstring front, behind;
     if (!twentyFourHourClock) {
         if (markerBeforeTime)
-            front = "AMPM ";
+            front = L"AMPM ";
         else
-            behind = " AMPM";
+            behind = L" AMPM";
     }
-    return {front + hour + ":mm" + behind, front + hour + ":mm:ss" + behind};
+    return {front + hour + L":mm" + behind, front + hour + L":mm:ss" + behind};
 }
 
 LocaleTimeSettings TimeSettingsFromLocaleItems(const LocaleTimeItems& items)
 {
-    auto flag = [](const std::optional<std::string>& item) {
-        return TextToIntegerOr(item.value_or("0"), 0) != 0;
+    auto flag = [](const std::optional<std::wstring>& item) {
+        return TextToIntegerOr(item.value_or(L"0"), 0) != 0;
     };
     LocaleTimeSettings settings;
     if (items.TimeSeparator && items.TimeSeparator->size() == 1)
@@ -235,24 +236,24 @@ LocaleTimeSettings TimeSettingsFromLocaleItems(const LocaleTimeItems& items)
     return settings;
 }
 
-std::string FormatTimeValue(std::string_view pattern, TimeValue value, const LocaleTimeSettings& settings)
+std::wstring FormatTimeValue(std::wstring_view pattern, TimeValue value, const LocaleTimeSettings& settings)
 {
     const TimeOfDay time = SplitTime(value);
     const bool beforeNoon = time.hour < 12;
-    std::string result;
+    std::wstring result;
     bool twelveHourClock = false;
-    char lastLetterItem = 0;  // upper case; 'N' for an "m" that was taken as the minute
+    wchar_t lastLetterItem = 0;  // upper case; 'N' for an "m" that was taken as the minute
     size_t at = 0;
     while (at < pattern.size() && result.size() < maxFormattedLength) {
-        const char c = pattern[at];
+        const wchar_t c = pattern[at];
         const auto run = [&] { return std::min(pattern.find_first_not_of(c, at), pattern.size()) - at; };
-        char item = ToUpperAscii(c);
-        if (item == 'M' && lastLetterItem == 'H')
-            item = 'N';
+        wchar_t item = ToUpperAscii(c);
+        if (item == L'M' && lastLetterItem == L'H')
+            item = L'N';
         if (IsAsciiLetter(c))
             lastLetterItem = item;
         switch (item) {
-        case 'H': {
+        case L'H': {
             const size_t length = run();
             twelveHourClock = twelveHourClock || MarkerFollows(pattern.substr(at + length));
             unsigned hour = time.hour;
@@ -262,14 +263,14 @@ std::string FormatTimeValue(std::string_view pattern, TimeValue value, const Loc
             at += length;
             break;
         }
-        case 'N':
-        case 'S': {
+        case L'N':
+        case L'S': {
             const size_t length = run();
-            AppendNumber(result, item == 'N' ? time.minute : time.second, length > 1);
+            AppendNumber(result, item == L'N' ? time.minute : time.second, length > 1);
             at += length;
             break;
         }
-        case 'A':
+        case L'A':
             if (const size_t length = AppendMarker(result, pattern.substr(at), beforeNoon, settings)) {
                 twelveHourClock = true;
                 at += length;
@@ -278,7 +279,7 @@ std::string FormatTimeValue(std::string_view pattern, TimeValue value, const Loc
                 ++at;
             }
             break;
-        case ':':
+        case L':':
             result += settings.TimeSeparatorChar;
             ++at;
             break;
@@ -287,20 +288,19 @@ std::string FormatTimeValue(std::string_view pattern, TimeValue value, const Loc
             ++at;
         }
     }
-    result.resize(std::min(result.size(), maxFormattedLength));
-    return result;
+    return std::wstring(CutToLength(result, maxFormattedLength));
 }
 
-std::string TimeToText(TimeValue value, const LocaleTimeSettings& settings)
+std::wstring TimeToText(TimeValue value, const LocaleTimeSettings& settings)
 {
     return FormatTimeValue(settings.LongTimePattern, value, settings);
 }
 
-TimeValue TextToTime(std::string_view text, const LocaleTimeSettings& settings)
+TimeValue TextToTime(std::wstring_view text, const LocaleTimeSettings& settings)
 {
     if (auto time = TimeTextReader(text, settings).Read())
         return *time;
-    throw Error(FormatError("'%s' is not a valid time", text));
+    throw Error(FormatError(L"'%s' is not a valid time", text));
 }
 
 }  // namespace brevant

@@ -1,7 +1,9 @@
 #pragma once
-// The error object of the program: a failed conversion or a refused write.
-// It carries its message already formatted; nobody but the unhandled-error
-// display catches it.
+// The error object of the program: a failed conversion, a file that cannot
+// be read or written, a window the platform would not make. It carries its
+// message already formatted; nobody but the unhandled-error display catches it.
+#include "text/unicode_text.h"
+
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -10,14 +12,19 @@ namespace brevant {
 
 class Error : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit Error(std::wstring message) : std::runtime_error(TextToUtf8(message)), message_(std::move(message)) {}
+
+    const std::wstring& Message() const { return message_; }
+
+private:
+    std::wstring message_;
 };
 
 // Puts the argument in place of the first "%s" of the pattern.
-inline std::string FormatError(std::string_view pattern, std::string_view argument)
+inline std::wstring FormatError(std::wstring_view pattern, std::wstring_view argument)
 {
-    std::string message(pattern);
-    if (auto at = message.find("%s"); at != std::string::npos)
+    std::wstring message(pattern);
+    if (auto at = message.find(L"%s"); at != std::wstring::npos)
         message.replace(at, 2, argument);
     return message;
 }

@@ -7,15 +7,15 @@
 namespace brevant {
 
 // Decimal digits, "-" in front of a negative value; no "+", blanks or grouping.
-std::string IntegerToText(int32_t value);
+std::wstring IntegerToText(int32_t value);
 
 // Accepts leading spaces, then either an optional sign and decimal digits or
 // "$" and at most eight significant hexadecimal digits (a 32-bit pattern, so
 // "$FFFFFFFF" is -1), and nothing after them.
 // Throws Error "'<text>' is not a valid integer value" for anything else.
-int32_t TextToInteger(std::string_view text);
+int32_t TextToInteger(std::wstring_view text);
 
 // As TextToInteger, but gives the fallback where that would throw.
-int32_t TextToIntegerOr(std::string_view text, int32_t fallback);
+int32_t TextToIntegerOr(std::wstring_view text, int32_t fallback);
 
 }  // namespace brevant

@@ -16,19 +16,19 @@ constexpr int textItemCapacity = 256;
 // refused by the platform and counts as absent.
 constexpr int separatorCapacity = 2;
 
-std::optional<std::string> ReadLocaleItem(LCID locale, LCTYPE item, int capacity)
+std::optional<std::wstring> ReadLocaleItem(LCID locale, LCTYPE item, int capacity)
 {
-    std::string buffer(static_cast<size_t>(capacity), '\0');
-    const int length = GetLocaleInfoA(locale, item, buffer.data(), capacity);
+    std::wstring buffer(static_cast<size_t>(capacity), L'\0');
+    const int length = GetLocaleInfoW(locale, item, buffer.data(), capacity);
     if (length <= 0)
         return std::nullopt;
     buffer.resize(static_cast<size_t>(length - 1));
     return buffer;
 }
 
-bool MatchIgnoringUserLocaleCase(std::string_view a, std::string_view b)
+bool MatchIgnoringUserLocaleCase(std::wstring_view a, std::wstring_view b)
 {
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
                           static_cast<int>(b.size())) == CSTR_EQUAL;
 }
 

@@ -43,7 +43,7 @@ TimeOfDay TimeOfDayOf(int64_t millisecondOfDay)
 TimeValue ComposeTime(uint16_t hour, uint16_t minute, uint16_t second, uint16_t millisecond)
 {
     if (hour > 23 || minute > 59 || second > 59 || millisecond > 999)
-        throw Error("Invalid argument to time encode");
+        throw Error(L"Invalid argument to time encode");
     const int64_t milliseconds = hour * 3600000LL + minute * 60000LL + second * 1000LL + millisecond;
     return static_cast<double>(milliseconds) * (1.0 / millisecondsPerDay);
 }
@@ -58,7 +58,7 @@ int32_t DayNumberOf(uint16_t year, uint16_t month, uint16_t day)
     const std::chrono::year_month_day date{std::chrono::year{year}, std::chrono::month{month},
                                            std::chrono::day{day}};
     if (year < 1 || year > 9999 || !date.ok())
-        throw Error("Invalid argument to date encode");
+        throw Error(L"Invalid argument to date encode");
     return static_cast<int32_t>((std::chrono::sys_days{date} - dayZero).count());
 }
 

@@ -17,8 +17,8 @@ void RefreshCursorUnderPointer()
     // Other programs' windows keep whatever cursor they show.
     if (!window || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId())
         return;
-    const LRESULT hitTest = SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
-    SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+    const LRESULT hitTest = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
+    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
                  MAKELPARAM(static_cast<WORD>(hitTest), WM_MOUSEMOVE));
 }
 

@@ -5,7 +5,7 @@ namespace brevant::widgets {
 void Bevel::Create(HWND parent, const Bounds& bounds)
 {
     // SS_NOTIFY keeps the static from being transparent to the mouse.
-    CreateControl(parent, {.className = "STATIC", .style = SS_OWNERDRAW | SS_NOTIFY, .bounds = bounds},
+    CreateControl(parent, {.className = L"STATIC", .style = SS_OWNERDRAW | SS_NOTIFY, .bounds = bounds},
                   nullptr);
 }
 

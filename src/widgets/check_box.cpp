@@ -4,25 +4,25 @@
 
 namespace brevant::widgets {
 
-void CheckBox::Create(HWND parent, const Bounds& bounds, std::string_view caption, HFONT font)
+void CheckBox::Create(HWND parent, const Bounds& bounds, std::wstring_view caption, HFONT font)
 {
     // Not an automatic check box: the state changes only through SetChecked,
     // so every change raises onClick exactly once.
-    CreateControl(parent, {.className = "BUTTON", .style = BS_CHECKBOX | BS_NOTIFY | WS_TABSTOP,
+    CreateControl(parent, {.className = L"BUTTON", .style = BS_CHECKBOX | BS_NOTIFY | WS_TABSTOP,
                            .text = caption, .bounds = bounds},
                   font);
 }
 
 bool CheckBox::Checked() const
 {
-    return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void CheckBox::SetChecked(bool checked)
 {
     if (Checked() == checked)
         return;
-    SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
     RethrowPending();
     if (onClick)
         onClick();

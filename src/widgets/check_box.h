@@ -10,7 +10,7 @@ namespace brevant::widgets {
 // it already has raises nothing.
 class CheckBox : public Control {
 public:
-    void Create(HWND parent, const Bounds& bounds, std::string_view caption, HFONT font);
+    void Create(HWND parent, const Bounds& bounds, std::wstring_view caption, HFONT font);
 
     bool Checked() const;
     void SetChecked(bool checked);

@@ -1,5 +1,6 @@
 #include "widgets/control.h"
 
+#include "text/error.h"
 #include "widgets/callback_boundary.h"
 #include "widgets/handle_map.h"
 
@@ -33,18 +34,18 @@ Control* Control::FromHandle(HWND hwnd) { return Controls().Find(hwnd); }
 
 void Control::CreateControl(HWND parent, const CreateParams& params, HFONT font)
 {
-    const std::string text(params.text);
-    hwnd_ = CreateWindowExA(params.exStyle, params.className, text.c_str(),
+    const std::wstring text(params.text);
+    hwnd_ = CreateWindowExW(params.exStyle, params.className, text.c_str(),
                             params.style | WS_CHILD | WS_VISIBLE, params.bounds.left, params.bounds.top,
                             params.bounds.width, params.bounds.height, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
-                            GetModuleHandleA(nullptr), nullptr);
+                            GetModuleHandleW(nullptr), nullptr);
     RethrowPending();
     if (!hwnd_)
-        throw std::runtime_error(std::string("Cannot create control of class ") + params.className);
+        throw Error(std::wstring(L"Cannot create control of class ") + params.className);
     Controls().Add(hwnd_, this);
     if (font)
-        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 void Control::Subclass()
@@ -67,23 +68,23 @@ LRESULT CALLBACK Control::SubclassProcedure(HWND hwnd, UINT message, WPARAM wPar
     return handled ? *handled : DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-std::string Control::Text() const
+std::wstring Control::Text() const
 {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
-void Control::SetText(std::string_view text)
+void Control::SetText(std::wstring_view text)
 {
     if (Text() == text)
         return;
-    const std::string copy(text);
-    SetWindowTextA(hwnd_, copy.c_str());
+    const std::wstring copy(text);
+    SetWindowTextW(hwnd_, copy.c_str());
     RethrowPending();
 }
 
-HFONT Control::Font() const { return reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)); }
+HFONT Control::Font() const { return reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)); }
 
 bool Control::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 

@@ -22,9 +22,9 @@ public:
     HWND Handle() const { return hwnd_; }
     static Control* FromHandle(HWND hwnd);
 
-    std::string Text() const;
+    std::wstring Text() const;
     // Setting the text a control already has changes nothing and raises nothing.
-    void SetText(std::string_view text);
+    void SetText(std::wstring_view text);
 
     // The font the control draws with.
     HFONT Font() const;
@@ -56,10 +56,10 @@ public:
 
 protected:
     struct CreateParams {
-        const char* className;
+        const wchar_t* className;
         DWORD style = 0;
         DWORD exStyle = 0;
-        std::string_view text = {};
+        std::wstring_view text = {};
         Bounds bounds{};
         int id = 0;
     };

@@ -2,7 +2,7 @@
 
 namespace brevant::widgets {
 
-void Edit::Create(HWND parent, const Bounds& bounds, std::string_view text, HFONT font,
+void Edit::Create(HWND parent, const Bounds& bounds, std::wstring_view text, HFONT font,
                   const Options& options)
 {
     DWORD style = WS_TABSTOP;
@@ -12,11 +12,11 @@ void Edit::Create(HWND parent, const Bounds& bounds, std::string_view text, HFON
         style |= ES_AUTOHSCROLL;
     if (options.readOnly)
         style |= ES_READONLY;
-    CreateControl(parent, {.className = "EDIT", .style = style, .exStyle = WS_EX_CLIENTEDGE,
+    CreateControl(parent, {.className = L"EDIT", .style = style, .exStyle = WS_EX_CLIENTEDGE,
                            .text = text, .bounds = bounds},
                   font);
     if (options.maxLength > 0)
-        SendMessageA(Handle(), EM_LIMITTEXT, options.maxLength, 0);
+        SendMessageW(Handle(), EM_LIMITTEXT, options.maxLength, 0);
     Subclass();
 }
 
@@ -44,7 +44,7 @@ std::optional<LRESULT> Edit::OnColor(HDC dc)
 
 std::optional<LRESULT> Edit::OnOwnMessage(UINT message, WPARAM wParam, LPARAM)
 {
-    if (message == WM_CHAR && onKeyPress && !onKeyPress(static_cast<char>(wParam)))
+    if (message == WM_CHAR && onKeyPress && !onKeyPress(static_cast<wchar_t>(wParam)))
         return 0;
     return std::nullopt;
 }

@@ -15,7 +15,7 @@ public:
         bool readOnly = false;
         int maxLength = 0;       // 0: no limit of our own
     };
-    void Create(HWND parent, const Bounds& bounds, std::string_view text, HFONT font,
+    void Create(HWND parent, const Bounds& bounds, std::wstring_view text, HFONT font,
                 const Options& options);
 
     // The system colour (COLOR_WINDOW, COLOR_MENU, ...) the edit is painted in.
@@ -23,7 +23,7 @@ public:
 
     std::function<void()> onChange;
     // Returns false to discard the typed character.
-    std::function<bool(char)> onKeyPress;
+    std::function<bool(wchar_t)> onKeyPress;
 
     std::optional<LRESULT> OnCommand(WORD code) override;
     std::optional<LRESULT> OnColor(HDC dc) override;

@@ -10,11 +10,11 @@
 
 namespace brevant::widgets {
 
-std::string ToFilterList(const std::string& filter)
+std::wstring ToFilterList(const std::wstring& filter)
 {
-    std::string list = filter;
-    std::replace(list.begin(), list.end(), '|', '\0');
-    list.append(2, '\0');
+    std::wstring list = filter;
+    std::replace(list.begin(), list.end(), L'|', L'\0');
+    list.append(2, L'\0');
     return list;
 }
 
@@ -22,11 +22,11 @@ FileDialog::FileDialog(const Params& params) : params_(params), fileName_(params
 
 bool FileDialog::Execute(HWND owner)
 {
-    const std::string filters = ToFilterList(params_.filter);
-    std::vector<char> name(32768, '\0');
+    const std::wstring filters = ToFilterList(params_.filter);
+    std::vector<wchar_t> name(32768, L'\0');
     fileName_.copy(name.data(), name.size() - 1);
 
-    OPENFILENAMEA ofn{};
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
     ofn.lpstrFilter = filters.c_str();
@@ -37,9 +37,9 @@ bool FileDialog::Execute(HWND owner)
     ofn.lpstrDefExt = params_.defaultExtension;
     ofn.Flags = Options();
 
-    using Run = decltype(&GetOpenFileNameA);
-    static const Run runSave = SystemFunction<Run>("comdlg32.dll", "GetSaveFileNameA");
-    static const Run runOpen = SystemFunction<Run>("comdlg32.dll", "GetOpenFileNameA");
+    using Run = decltype(&GetOpenFileNameW);
+    static const Run runSave = SystemFunction<Run>("comdlg32.dll", "GetSaveFileNameW");
+    static const Run runOpen = SystemFunction<Run>("comdlg32.dll", "GetOpenFileNameW");
     BOOL confirmed;
     {
         NestedLoopScope modal;

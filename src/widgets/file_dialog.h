@@ -12,10 +12,10 @@ class FileDialog {
 public:
     struct Params {
         bool save = false;
-        const char* title = "";
-        const char* filter = "";  // "Description|*.ext", one or more pairs
-        const char* defaultExtension = "";
-        const char* initialFileName = "";
+        const wchar_t* title = L"";
+        const wchar_t* filter = L"";  // "Description|*.ext", one or more pairs
+        const wchar_t* defaultExtension = L"";
+        const wchar_t* initialFileName = L"";
         DWORD options = OFN_HIDEREADONLY;
     };
     explicit FileDialog(const Params& params);
@@ -23,16 +23,16 @@ public:
     // Runs the dialog modally; true when the user confirmed a name.
     bool Execute(HWND owner);
 
-    const std::string& FileName() const { return fileName_; }
+    const std::wstring& FileName() const { return fileName_; }
     const Params& Settings() const { return params_; }
     DWORD Options() const { return OFN_EXPLORER | params_.options; }
 
 private:
     Params params_;
-    std::string fileName_;
+    std::wstring fileName_;
 };
 
 // "a|b|c|d" as the platform wants it: "a\0b\0c\0d\0\0".
-std::string ToFilterList(const std::string& filter);
+std::wstring ToFilterList(const std::wstring& filter);
 
 }  // namespace brevant::widgets

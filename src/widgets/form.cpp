@@ -43,15 +43,15 @@ void Form::CreateForm(const Params& params)
     // The window owns the menu from here on and destroys it with itself.
     menuBar_.menu.release();
     if (icon_)
-        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     hints_.Attach(Handle());
     keyboard_.Attach(Handle());
 }
 
 void Form::LoadScale(Dpi dpi)
 {
-    font_ = face_ == Face::SystemMessage ? CreateMessageFont(dpi) : CreatePointFont("MS Sans Serif", 8, dpi);
+    font_ = face_ == Face::SystemMessage ? CreateMessageFont(dpi) : CreatePointFont(L"MS Sans Serif", 8, dpi);
     if (iconId_)
         icon_ = LoadIconResource(iconId_, dpi.Scale(32));
 }
@@ -71,8 +71,8 @@ void Form::ChangeDpi(Dpi dpi, const RECT& suggested)
     IconHandle oldIcon = std::move(icon_);
     LoadScale(dpi);
     if (icon_)
-        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     const RECT place = PlaceAtScale(suggested);
     SetWindowPos(Handle(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -84,7 +84,7 @@ void Form::Place(HWND control, const Bounds& design, HFONT font)
 {
     const Bounds b = Scaled(design);
     SetWindowPos(control, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (Control* wrapper = Control::FromHandle(control))
         wrapper->OnScaleChanged();
 }
@@ -116,7 +116,7 @@ bool Form::PreTranslateMessage(MSG& message)
         return false;
     }
     if (menuBar_.accelerators &&
-        TranslateAcceleratorA(Handle(), menuBar_.accelerators.get(), &message))
+        TranslateAcceleratorW(Handle(), menuBar_.accelerators.get(), &message))
         return true;
     return keyboard_.HandleKey(message);
 }

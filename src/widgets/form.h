@@ -26,8 +26,8 @@ public:
     };
 
     struct Params {
-        const char* className;
-        const char* caption;
+        const wchar_t* className;
+        const wchar_t* caption;
         int clientWidth, clientHeight;
         DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
         DWORD exStyle = WS_EX_CONTROLPARENT;

@@ -14,9 +14,9 @@ constexpr int kGlyphSpacing = 4;
 constexpr int kFocusInset = 3;
 }
 
-void GlyphButton::Create(HWND parent, const Bounds& bounds, std::string_view caption, HFONT font)
+void GlyphButton::Create(HWND parent, const Bounds& bounds, std::wstring_view caption, HFONT font)
 {
-    CreateControl(parent, {.className = "BUTTON", .style = BS_OWNERDRAW | BS_NOTIFY | WS_TABSTOP,
+    CreateControl(parent, {.className = L"BUTTON", .style = BS_OWNERDRAW | BS_NOTIFY | WS_TABSTOP,
                            .text = caption, .bounds = bounds},
                   font);
 }
@@ -37,11 +37,11 @@ void GlyphButton::LoadGlyphs(Dpi dpi)
     loadedAt_ = dpi;
     glyphs_.reset();
     const int bitmapId = bitmapAt_(glyphId_, dpi);
-    BitmapHandle strip(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                                       MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0,
+    BitmapHandle strip(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                       MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0,
                                                        0, LR_CREATEDIBSECTION)));
     BITMAP info{};
-    if (!strip || !GetObjectA(strip.get(), sizeof info, &info))
+    if (!strip || !GetObjectW(strip.get(), sizeof info, &info))
         return;
     imageCount_ = info.bmWidth / info.bmHeight;
     glyphSize_ = {info.bmHeight, info.bmHeight};
@@ -132,11 +132,11 @@ GlyphButton::Face GlyphButton::DrawClassicFace(const DRAWITEMSTRUCT& item) const
 
 void GlyphButton::DrawGlyphAndCaption(HDC dc, const Face& face, bool enabled, bool showAccelerator, Dpi dpi)
 {
-    const std::string caption = Text();
+    const std::wstring caption = Text();
     const UINT format = DT_SINGLELINE | (showAccelerator ? 0 : DT_HIDEPREFIX);
     RECT textSize{0, 0, 0, 0};
     HGDIOBJ oldFont = SelectObject(dc, Font());
-    DrawTextA(dc, caption.c_str(), -1, &textSize, format | DT_CALCRECT);
+    DrawTextW(dc, caption.c_str(), -1, &textSize, format | DT_CALCRECT);
     const int glyphWidth = glyphs_ ? glyphSize_.cx + dpi.Scale(kGlyphSpacing) : 0;
     const int blockWidth = glyphWidth + textSize.right;
     const RECT& area = face.content;
@@ -158,13 +158,13 @@ void GlyphButton::DrawGlyphAndCaption(HDC dc, const Face& face, bool enabled, bo
         // The engraved look of disabled text: a light copy under a grey one.
         OffsetRect(&text, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-        DrawTextA(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
+        DrawTextW(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
         OffsetRect(&text, -1, -1);
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     } else {
         SetTextColor(dc, face.text);
     }
-    DrawTextA(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
+    DrawTextW(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
     SelectObject(dc, oldFont);
 }
 
@@ -176,7 +176,7 @@ std::optional<LRESULT> GlyphButton::OnDrawItem(DRAWITEMSTRUCT& item)
     const HTHEME theme = style_.For(Handle());
     const Face face = theme ? DrawThemedFace(theme, item) : DrawClassicFace(item);
     // The keyboard cues of the window: shown once the keyboard is used.
-    const LRESULT hidden = SendMessageA(Handle(), WM_QUERYUISTATE, 0, 0);
+    const LRESULT hidden = SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0);
     DrawGlyphAndCaption(item.hDC, face, !(item.itemState & ODS_DISABLED), !(hidden & UISF_HIDEACCEL), dpi);
     if ((item.itemState & ODS_FOCUS) && !(hidden & UISF_HIDEFOCUS)) {
         RECT focus = face.frame;

@@ -21,7 +21,7 @@ public:
     // The bitmap that draws a glyph at a scale.
     using BitmapAtScale = int (*)(int glyphId, Dpi dpi);
 
-    void Create(HWND parent, const Bounds& bounds, std::string_view caption, HFONT font);
+    void Create(HWND parent, const Bounds& bounds, std::wstring_view caption, HFONT font);
     void SetGlyph(int glyphId, BitmapAtScale bitmapAt);
 
     void SetDefaultFrame(bool framed) override;

@@ -6,11 +6,11 @@
 
 namespace brevant::widgets {
 
-void GroupBox::Create(HWND parent, const Bounds& bounds, std::string_view caption, HFONT font)
+void GroupBox::Create(HWND parent, const Bounds& bounds, std::wstring_view caption, HFONT font)
 {
     font_ = font;
-    const std::string text(caption);
-    CreateWindowOf({.name = "BrevantGroupBox"},
+    const std::wstring text(caption);
+    CreateWindowOf({.name = L"BrevantGroupBox"},
                    {.exStyle = WS_EX_CONTROLPARENT,
                     .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
                     .caption = text.c_str(),
@@ -49,9 +49,9 @@ std::optional<LRESULT> GroupBox::HandleMessage(UINT message, WPARAM wParam, LPAR
 void GroupBox::Paint(HDC dc)
 {
     HGDIOBJ oldFont = SelectObject(dc, font_);
-    const std::string caption = Caption();
+    const std::wstring caption = Caption();
     SIZE text{};
-    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
     RECT client;
     GetClientRect(Handle(), &client);
     RECT frame = client;
@@ -70,7 +70,7 @@ void GroupBox::Paint(HDC dc)
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, theme ? ThemeTextColour(theme, BP_GROUPBOX, GBS_NORMAL, COLOR_WINDOWTEXT)
                                : GetSysColor(COLOR_WINDOWTEXT));
-        TextOutA(dc, indent + space, 0, caption.c_str(), static_cast<int>(caption.size()));
+        TextOutW(dc, indent + space, 0, caption.c_str(), static_cast<int>(caption.size()));
     }
     SelectObject(dc, oldFont);
 }

@@ -13,7 +13,7 @@ namespace brevant::widgets {
 // platform's group box in the system's visual style.
 class GroupBox : public Window {
 public:
-    void Create(HWND parent, const Bounds& bounds, std::string_view caption, HFONT font);
+    void Create(HWND parent, const Bounds& bounds, std::wstring_view caption, HFONT font);
 
 protected:
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

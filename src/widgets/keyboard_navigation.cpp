@@ -6,6 +6,7 @@
 #include "widgets/radio_button.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -31,20 +32,20 @@ bool Usable(HWND hwnd) { return IsWindowEnabled(hwnd) && IsWindowVisible(hwnd); 
 
 bool WantsKey(HWND focus, UINT code)
 {
-    return focus && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & code);
+    return focus && (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & code);
 }
 
-bool IsClass(HWND hwnd, const char* name)
+bool IsClass(HWND hwnd, const wchar_t* name)
 {
-    char className[16] = {};
-    GetClassNameA(hwnd, className, sizeof className);
-    return lstrcmpiA(className, name) == 0;
+    wchar_t className[16] = {};
+    GetClassNameW(hwnd, className, static_cast<int>(std::size(className)));
+    return lstrcmpiW(className, name) == 0;
 }
 
 bool WantsEnter(HWND focus)
 {
-    const LONG_PTR style = focus ? GetWindowLongPtrA(focus, GWL_STYLE) : 0;
-    return IsClass(focus, "EDIT") && (style & ES_MULTILINE) && (style & ES_WANTRETURN);
+    const LONG_PTR style = focus ? GetWindowLongPtrW(focus, GWL_STYLE) : 0;
+    return IsClass(focus, L"EDIT") && (style & ES_MULTILINE) && (style & ES_WANTRETURN);
 }
 
 // The usable controls of the same kind as `control` that share its parent, in
@@ -91,16 +92,16 @@ void KeyboardNavigation::InitializeCues()
 {
     // Unless the user has them shown always.
     BOOL alwaysShown = FALSE;
-    SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0);
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0);
     cuesHidden_ = !alwaysShown;
     if (cuesHidden_)
-        SendMessageA(window_, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, kCues), 0);
+        SendMessageW(window_, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, kCues), 0);
 }
 
 void KeyboardNavigation::ShowCues()
 {
     if (std::exchange(cuesHidden_, false))
-        SendMessageA(window_, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, kCues), 0);
+        SendMessageW(window_, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, kCues), 0);
 }
 
 void KeyboardNavigation::UpdateDefaultFrames()
@@ -124,8 +125,8 @@ bool KeyboardNavigation::FocusNextTabStop(bool backwards)
         return false;
     SetFocus(next);
     // As in a dialog, a single-line edit reached by Tab has its text selected.
-    if (IsClass(next, "EDIT") && !(GetWindowLongPtrA(next, GWL_STYLE) & ES_MULTILINE))
-        SendMessageA(next, EM_SETSEL, 0, -1);
+    if (IsClass(next, L"EDIT") && !(GetWindowLongPtrW(next, GWL_STYLE) & ES_MULTILINE))
+        SendMessageW(next, EM_SETSEL, 0, -1);
     return true;
 }
 
@@ -147,13 +148,13 @@ bool KeyboardNavigation::MoveFocusInGroup(int step)
     return false;
 }
 
-bool KeyboardNavigation::PressAccelerator(char typed)
+bool KeyboardNavigation::PressAccelerator(wchar_t typed)
 {
     Control* target = nullptr;
     ForEachDescendant(window_, [&](HWND child) {
         Control* control = Control::FromHandle(child);
         // Buttons of every kind; a label's ampersand only underlines.
-        if (!control || !IsClass(child, "BUTTON") || !Usable(child))
+        if (!control || !IsClass(child, L"BUTTON") || !Usable(child))
             return false;
         const auto mnemonic = MnemonicOf(control->Text());
         if (!mnemonic || !MnemonicMatches(*mnemonic, typed))
@@ -223,9 +224,9 @@ bool KeyboardNavigation::HandleKey(const MSG& message)
             ShowCues();
         return false;
     case WM_SYSCHAR:
-        return PressAccelerator(static_cast<char>(message.wParam));
+        return PressAccelerator(static_cast<wchar_t>(message.wParam));
     case WM_CHAR:
-        return !WantsKey(GetFocus(), DLGC_WANTCHARS) && PressAccelerator(static_cast<char>(message.wParam));
+        return !WantsKey(GetFocus(), DLGC_WANTCHARS) && PressAccelerator(static_cast<wchar_t>(message.wParam));
     }
     return false;
 }

@@ -48,7 +48,7 @@ private:
     bool HandleKeyDown(WPARAM key);
     bool MoveFocusInGroup(int step);
     bool FocusNextTabStop(bool backwards);
-    bool PressAccelerator(char typed);
+    bool PressAccelerator(wchar_t typed);
     void ShowCues();
     void UpdateDefaultFrames();
 

@@ -6,14 +6,14 @@
 
 namespace brevant::widgets {
 
-void Label::Create(HWND parent, const Bounds& bounds, std::string_view text, HFONT font,
+void Label::Create(HWND parent, const Bounds& bounds, std::wstring_view text, HFONT font,
                    const Options& options)
 {
     autoSize_ = options.autoSize;
     DWORD style = autoSize_ ? SS_LEFTNOWORDWRAP : SS_LEFT;
     if (options.notify)
         style |= SS_NOTIFY;
-    CreateControl(parent, {.className = "STATIC", .style = style, .text = text, .bounds = bounds},
+    CreateControl(parent, {.className = L"STATIC", .style = style, .text = text, .bounds = bounds},
                   font);
     if (options.notify)
         Subclass();
@@ -21,7 +21,7 @@ void Label::Create(HWND parent, const Bounds& bounds, std::string_view text, HFO
         FitToText();
 }
 
-void Label::SetText(std::string_view text)
+void Label::SetText(std::wstring_view text)
 {
     Control::SetText(text);
     if (autoSize_)
@@ -30,12 +30,12 @@ void Label::SetText(std::string_view text)
 
 void Label::SetBreakLongWords(bool breakLongWords)
 {
-    const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
+    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
     const LONG_PTR wanted =
         breakLongWords ? (style | SS_EDITCONTROL) : (style & ~static_cast<LONG_PTR>(SS_EDITCONTROL));
     if (wanted == style)
         return;
-    SetWindowLongPtrA(Handle(), GWL_STYLE, wanted);
+    SetWindowLongPtrW(Handle(), GWL_STYLE, wanted);
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -43,7 +43,7 @@ void Label::FitToText()
 {
     // The height of a line even when the text is empty.
     const HFONT font = Font();
-    const SIZE line = MeasureText(font, "Ag");
+    const SIZE line = MeasureText(font, L"Ag");
     const SIZE size = MeasureText(font, Text());
     Bounds b = GetBounds();
     b.width = size.cx;
@@ -91,7 +91,7 @@ std::optional<LRESULT> Label::OnOwnMessage(UINT message, WPARAM, LPARAM)
 
 void Image::Create(HWND parent, const Bounds& bounds, HICON icon)
 {
-    CreateControl(parent, {.className = "STATIC", .style = SS_ICON | SS_REALSIZEIMAGE | SS_NOTIFY,
+    CreateControl(parent, {.className = L"STATIC", .style = SS_ICON | SS_REALSIZEIMAGE | SS_NOTIFY,
                            .bounds = bounds},
                   nullptr);
     SetIcon(icon);
@@ -99,14 +99,14 @@ void Image::Create(HWND parent, const Bounds& bounds, HICON icon)
 
 void Image::SetIcon(HICON shared)
 {
-    SendMessageA(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(shared), 0);
+    SendMessageW(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(shared), 0);
     own_.reset();
 }
 
 void Image::SetIcon(IconHandle own)
 {
     // The control lets go of the old icon before it is destroyed.
-    SendMessageA(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(own.get()), 0);
+    SendMessageW(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(own.get()), 0);
     own_ = std::move(own);
 }
 
@@ -114,9 +114,9 @@ using LoadIconWithScaleDownFunction = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, i
 
 void Image::SetSystemIcon(int iconId, int size)
 {
-    const auto resource = MAKEINTRESOURCEA(iconId);
+    const auto resource = MAKEINTRESOURCEW(iconId);
     if (size == GetSystemMetrics(SM_CXICON)) {
-        SetIcon(LoadIconA(nullptr, resource));
+        SetIcon(LoadIconW(nullptr, resource));
         return;
     }
     static const auto loadScaled = NewerSystemFunction<LoadIconWithScaleDownFunction>(
@@ -127,18 +127,18 @@ void Image::SetSystemIcon(int iconId, int size)
         return;
     }
     // A system icon loads only shared, which may keep the size it was first loaded at.
-    SetIcon(static_cast<HICON>(LoadImageA(nullptr, resource, IMAGE_ICON, size, size, LR_SHARED)));
+    SetIcon(static_cast<HICON>(LoadImageW(nullptr, resource, IMAGE_ICON, size, size, LR_SHARED)));
 }
 
 IconHandle LoadIconResource(int id, int size)
 {
     return IconHandle(static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
 HICON Image::Icon() const
 {
-    return reinterpret_cast<HICON>(SendMessageA(Handle(), STM_GETICON, 0, 0));
+    return reinterpret_cast<HICON>(SendMessageW(Handle(), STM_GETICON, 0, 0));
 }
 
 }  // namespace brevant::widgets

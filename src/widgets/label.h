@@ -16,10 +16,10 @@ public:
         bool autoSize = false;
         bool notify = false;  // clicks, mouse moves and tool tips
     };
-    void Create(HWND parent, const Bounds& bounds, std::string_view text, HFONT font,
+    void Create(HWND parent, const Bounds& bounds, std::wstring_view text, HFONT font,
                 const Options& options);
 
-    void SetText(std::string_view text);
+    void SetText(std::wstring_view text);
     // Whether a word longer than a line breaks inside it, as in an edit control.
     void SetBreakLongWords(bool breakLongWords);
     void SetTextColour(COLORREF colour);

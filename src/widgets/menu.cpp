@@ -15,17 +15,17 @@ MenuBar BuildMenuBar(std::span<const MenuEntry> entries)
         switch (entry.kind) {
         case MenuEntry::Popup:
             popup = CreatePopupMenu();
-            AppendMenuA(bar.menu.get(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup),
+            AppendMenuW(bar.menu.get(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup),
                         entry.caption);
             break;
         case MenuEntry::Separator:
-            AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
             break;
         case MenuEntry::Item: {
-            std::string text = entry.caption;
+            std::wstring text = entry.caption;
             if (entry.shortcutText)
-                text += std::string("\t") + entry.shortcutText;
-            AppendMenuA(popup, MF_STRING, entry.id, text.c_str());
+                text += std::wstring(L"\t") + entry.shortcutText;
+            AppendMenuW(popup, MF_STRING, entry.id, text.c_str());
             if (entry.key)
                 keys.push_back({FVIRTKEY, entry.key, entry.id});
             break;
@@ -35,7 +35,7 @@ MenuBar BuildMenuBar(std::span<const MenuEntry> entries)
             throw std::logic_error("A menu item comes before its popup");
     }
     if (!keys.empty())
-        bar.accelerators.reset(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
+        bar.accelerators.reset(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
     return bar;
 }
 

@@ -10,9 +10,9 @@ namespace brevant::widgets {
 // key, shown after a tab and, where key is given, put in the accelerator table.
 struct MenuEntry {
     enum Kind { Popup, Item, Separator } kind;
-    const char* caption = nullptr;
+    const wchar_t* caption = nullptr;
     WORD id = 0;
-    const char* shortcutText = nullptr;
+    const wchar_t* shortcutText = nullptr;
     WORD key = 0;  // virtual key of the shortcut handled by the accelerator table
 };
 

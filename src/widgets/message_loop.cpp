@@ -29,14 +29,14 @@ void DispatchTaken(MSG& message)
     if (PreTranslate(message))
         return;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
 }
 
 void ProcessPendingMessages()
 {
     NestedLoopScope scope;
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchTaken(message);
 }
 
@@ -45,7 +45,7 @@ void RunMessageLoop(const std::function<bool()>& done)
     NestedLoopScope scope;
     MSG message;
     while (!g_quitTaken && !done()) {
-        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             DispatchTaken(message);
             continue;
         }

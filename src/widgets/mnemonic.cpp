@@ -1,24 +1,24 @@
 #include "widgets/mnemonic.h"
 
-#include <cctype>
+#include <cwctype>
 
 namespace brevant::widgets {
 
-std::optional<char> MnemonicOf(std::string_view caption)
+std::optional<wchar_t> MnemonicOf(std::wstring_view caption)
 {
     for (size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&')
+        if (caption[i] != L'&')
             continue;
-        if (caption[i + 1] != '&')
+        if (caption[i + 1] != L'&')
             return caption[i + 1];
         ++i;
     }
     return std::nullopt;
 }
 
-bool MnemonicMatches(char mnemonic, char typed)
+bool MnemonicMatches(wchar_t mnemonic, wchar_t typed)
 {
-    const auto fold = [](char c) { return std::toupper(static_cast<unsigned char>(c)); };
+    const auto fold = [](wchar_t c) { return std::towupper(static_cast<wint_t>(c)); };
     return fold(mnemonic) == fold(typed);
 }
 

@@ -6,9 +6,9 @@
 
 namespace brevant::widgets {
 
-std::optional<char> MnemonicOf(std::string_view caption);
+std::optional<wchar_t> MnemonicOf(std::wstring_view caption);
 
 // Compares an accelerator with a typed character without regard to case.
-bool MnemonicMatches(char mnemonic, char typed);
+bool MnemonicMatches(wchar_t mnemonic, wchar_t typed);
 
 }  // namespace brevant::widgets

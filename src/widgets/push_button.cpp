@@ -4,10 +4,10 @@
 
 namespace brevant::widgets {
 
-void PushButton::Create(HWND parent, const Bounds& bounds, std::string_view caption, int id,
+void PushButton::Create(HWND parent, const Bounds& bounds, std::wstring_view caption, int id,
                         HFONT font)
 {
-    CreateControl(parent, {.className = "BUTTON", .style = BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP,
+    CreateControl(parent, {.className = L"BUTTON", .style = BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP,
                            .text = caption, .bounds = bounds, .id = id},
                   font);
 }
@@ -22,13 +22,13 @@ void PushButton::SetDefaultFrame(bool framed)
 {
     if (HasDefaultFrame() == framed)
         return;
-    SendMessageA(Handle(), BM_SETSTYLE, framed ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    SendMessageW(Handle(), BM_SETSTYLE, framed ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
     RethrowPending();
 }
 
 bool PushButton::HasDefaultFrame() const
 {
-    return (GetWindowLongPtrA(Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    return (GetWindowLongPtrW(Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
 }
 
 std::optional<LRESULT> PushButton::OnCommand(WORD code)

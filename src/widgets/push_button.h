@@ -10,7 +10,7 @@ namespace brevant::widgets {
 // to the focused button.
 class PushButton : public Control {
 public:
-    void Create(HWND parent, const Bounds& bounds, std::string_view caption, int id, HFONT font);
+    void Create(HWND parent, const Bounds& bounds, std::wstring_view caption, int id, HFONT font);
 
     // Presses the button: raises onClick.
     virtual void Click();

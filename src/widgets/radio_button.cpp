@@ -4,10 +4,10 @@
 
 namespace brevant::widgets {
 
-void RadioButton::Create(HWND parent, const Bounds& bounds, std::string_view caption, HFONT font,
+void RadioButton::Create(HWND parent, const Bounds& bounds, std::wstring_view caption, HFONT font,
                          bool selected)
 {
-    CreateControl(parent, {.className = "BUTTON", .style = BS_RADIOBUTTON | BS_NOTIFY,
+    CreateControl(parent, {.className = L"BUTTON", .style = BS_RADIOBUTTON | BS_NOTIFY,
                            .text = caption, .bounds = bounds},
                   font);
     SetMark(selected);
@@ -15,7 +15,7 @@ void RadioButton::Create(HWND parent, const Bounds& bounds, std::string_view cap
 
 bool RadioButton::Selected() const
 {
-    return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void RadioButton::SetMark(bool selected)
@@ -23,11 +23,11 @@ void RadioButton::SetMark(bool selected)
     // Only what changes is written: each write is a round trip to the window
     // server under Wine, and a group has few marks to change.
     if (Selected() != selected)
-        SendMessageA(Handle(), BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
-    const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
+        SendMessageW(Handle(), BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
     const LONG_PTR wanted = selected ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
     if (wanted != style)
-        SetWindowLongPtrA(Handle(), GWL_STYLE, wanted);
+        SetWindowLongPtrW(Handle(), GWL_STYLE, wanted);
 }
 
 void RadioButton::Select()

@@ -11,7 +11,7 @@ namespace brevant::widgets {
 // one raises nothing. Only the selected button of a group is a tab stop.
 class RadioButton : public Control {
 public:
-    void Create(HWND parent, const Bounds& bounds, std::string_view caption, HFONT font,
+    void Create(HWND parent, const Bounds& bounds, std::wstring_view caption, HFONT font,
                 bool selected = false);
 
     bool Selected() const;

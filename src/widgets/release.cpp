@@ -13,12 +13,12 @@ constexpr UINT kDestroyReleased = WM_APP;
 // comes round; posted messages are taken in the order they were posted.
 class Releaser : public Window {
 public:
-    Releaser() { CreateWindowOf({.name = "BrevantReleaser"}, {.parent = HWND_MESSAGE}); }
+    Releaser() { CreateWindowOf({.name = L"BrevantReleaser"}, {.parent = HWND_MESSAGE}); }
 
     void Keep(std::unique_ptr<Window> window)
     {
         Window* released = released_.emplace_back(std::move(window)).get();
-        if (!PostMessageA(Handle(), kDestroyReleased, 0, reinterpret_cast<LPARAM>(released)))
+        if (!PostMessageW(Handle(), kDestroyReleased, 0, reinterpret_cast<LPARAM>(released)))
             Destroy(released);  // the queue is full: at once rather than never
     }
 

@@ -12,6 +12,7 @@ namespace brevant::widgets {
 template <typename Function>
 Function SystemFunction(const char* dll, const char* name)
 {
+    // DLL and function names are ASCII: the ANSI call loses nothing.
     HMODULE module = LoadLibraryA(dll);  // stays loaded for the life of the process
     auto function = module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
                            : nullptr;

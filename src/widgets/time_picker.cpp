@@ -8,7 +8,7 @@ namespace brevant::widgets {
 
 void TimePicker::Create(HWND parent, const Bounds& bounds, HFONT font)
 {
-    CreateControl(parent, {.className = DATETIMEPICK_CLASSA,
+    CreateControl(parent, {.className = DATETIMEPICK_CLASSW,
                            .style = DTS_TIMEFORMAT | DTS_UPDOWN | WS_TABSTOP,
                            .exStyle = WS_EX_CLIENTEDGE, .bounds = bounds},
                   font);
@@ -18,13 +18,13 @@ void TimePicker::Create(HWND parent, const Bounds& bounds, HFONT font)
 SYSTEMTIME TimePicker::Value() const
 {
     SYSTEMTIME value{};
-    SendMessageA(Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&value));
+    SendMessageW(Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&value));
     return value;
 }
 
 void TimePicker::SetValue(const SYSTEMTIME& value)
 {
-    SendMessageA(Handle(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value));
+    SendMessageW(Handle(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value));
     RethrowPending();
 }
 

@@ -5,11 +5,11 @@
 namespace brevant::widgets {
 
 namespace {
-TTTOOLINFOA ToolOf(HWND parent, HWND control, std::string& text)
+TTTOOLINFOW ToolOf(HWND parent, HWND control, std::wstring& text)
 {
-    TTTOOLINFOA tool{};
+    TTTOOLINFOW tool{};
     // The smallest record every comctl32 version takes.
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
     // The form relays the mouse messages (Relay): a subclass on every control
     // would cost each of their messages a window-property lookup.
     tool.uFlags = TTF_IDISHWND;
@@ -22,28 +22,28 @@ TTTOOLINFOA ToolOf(HWND parent, HWND control, std::string& text)
 
 void ToolTips::Attach(HWND form) { form_ = form; }
 
-void ToolTips::Set(HWND control, std::string_view text)
+void ToolTips::Set(HWND control, std::wstring_view text)
 {
     const bool known = texts_.contains(control);
-    std::string& stored = texts_[control];
+    std::wstring& stored = texts_[control];
     stored = text;
     if (tips_)
-        Register(control, stored, known ? TTM_UPDATETIPTEXTA : TTM_ADDTOOLA);
+        Register(control, stored, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW);
 }
 
-void ToolTips::Register(HWND control, std::string& text, UINT message)
+void ToolTips::Register(HWND control, std::wstring& text, UINT message)
 {
-    TTTOOLINFOA tool = ToolOf(GetParent(control), control, text);
-    SendMessageA(tips_, message, 0, reinterpret_cast<LPARAM>(&tool));
+    TTTOOLINFOW tool = ToolOf(GetParent(control), control, text);
+    SendMessageW(tips_, message, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void ToolTips::Open()
 {
-    tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form_,
-                            nullptr, GetModuleHandleA(nullptr), nullptr);
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
     for (auto& [control, text] : texts_)
-        Register(control, text, TTM_ADDTOOLA);
+        Register(control, text, TTM_ADDTOOLW);
 }
 
 void ToolTips::Relay(MSG& message)
@@ -62,7 +62,7 @@ void ToolTips::Relay(MSG& message)
         if (!tips_)
             Open();
         // Moves over windows without a tip, too: they hide the one shown.
-        SendMessageA(tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+        SendMessageW(tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
         break;
     }
 }
@@ -70,13 +70,13 @@ void ToolTips::Relay(MSG& message)
 void ToolTips::Pop()
 {
     if (tips_)
-        SendMessageA(tips_, TTM_POP, 0, 0);
+        SendMessageW(tips_, TTM_POP, 0, 0);
 }
 
-std::string ToolTips::Get(HWND control) const
+std::wstring ToolTips::Get(HWND control) const
 {
     const auto found = texts_.find(control);
-    return found == texts_.end() ? std::string() : found->second;
+    return found == texts_.end() ? std::wstring() : found->second;
 }
 
 }  // namespace brevant::widgets

@@ -13,8 +13,8 @@ namespace brevant::widgets {
 class ToolTips {
 public:
     void Attach(HWND form);
-    void Set(HWND control, std::string_view text);
-    std::string Get(HWND control) const;
+    void Set(HWND control, std::wstring_view text);
+    std::wstring Get(HWND control) const;
     // Shows, moves or hides the tip for a mouse message taken from the queue.
     void Relay(MSG& message);
     // Hides the tip shown now, if any.
@@ -22,11 +22,11 @@ public:
 
 private:
     void Open();
-    void Register(HWND control, std::string& text, UINT message);
+    void Register(HWND control, std::wstring& text, UINT message);
 
     HWND form_ = nullptr;
     HWND tips_ = nullptr;  // owned by the form, destroyed with it
-    std::map<HWND, std::string> texts_;
+    std::map<HWND, std::wstring> texts_;
 };
 
 }  // namespace brevant::widgets

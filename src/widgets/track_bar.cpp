@@ -12,14 +12,14 @@ void TrackBar::Create(HWND parent, const Bounds& bounds, HFONT font, const Optio
 {
     minimum_ = options.minimum;
     maximum_ = options.maximum;
-    CreateControl(parent, {.className = TRACKBAR_CLASSA,
+    CreateControl(parent, {.className = TRACKBAR_CLASSW,
                            .style = TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | WS_TABSTOP,
                            .bounds = bounds},
                   font);
-    SendMessageA(Handle(), TBM_SETRANGE, FALSE, MAKELPARAM(minimum_, maximum_));
-    SendMessageA(Handle(), TBM_SETTICFREQ, options.tickFrequency, 0);
-    SendMessageA(Handle(), TBM_SETLINESIZE, 0, options.lineSize);
-    SendMessageA(Handle(), TBM_SETPAGESIZE, 0, options.pageSize);
+    SendMessageW(Handle(), TBM_SETRANGE, FALSE, MAKELPARAM(minimum_, maximum_));
+    SendMessageW(Handle(), TBM_SETTICFREQ, options.tickFrequency, 0);
+    SendMessageW(Handle(), TBM_SETLINESIZE, 0, options.lineSize);
+    SendMessageW(Handle(), TBM_SETPAGESIZE, 0, options.pageSize);
     FitThumb();
 }
 
@@ -31,21 +31,21 @@ void TrackBar::FitThumb()
     // it is left as it is, at any other scale it is given that length scaled.
     constexpr int kThumbLength = 21;
     const Dpi dpi = Window::LayoutDpiOf(Handle());
-    const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
+    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
     if (dpi == Dpi() && !(style & TBS_FIXEDLENGTH))
         return;
-    SetWindowLongPtrA(Handle(), GWL_STYLE, style | TBS_FIXEDLENGTH);
-    SendMessageA(Handle(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(dpi.Scale(kThumbLength)), 0);
+    SetWindowLongPtrW(Handle(), GWL_STYLE, style | TBS_FIXEDLENGTH);
+    SendMessageW(Handle(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(dpi.Scale(kThumbLength)), 0);
 }
 
 int TrackBar::Position() const
 {
-    return static_cast<int>(SendMessageA(Handle(), TBM_GETPOS, 0, 0));
+    return static_cast<int>(SendMessageW(Handle(), TBM_GETPOS, 0, 0));
 }
 
 void TrackBar::SetPosition(int position)
 {
-    SendMessageA(Handle(), TBM_SETPOS, TRUE, std::clamp(position, minimum_, maximum_));
+    SendMessageW(Handle(), TBM_SETPOS, TRUE, std::clamp(position, minimum_, maximum_));
     RethrowPending();
 }
 

@@ -1,5 +1,6 @@
 #include "widgets/window.h"
 
+#include "text/error.h"
 #include "widgets/callback_boundary.h"
 #include "widgets/control.h"
 #include "widgets/handle_map.h"
@@ -19,21 +20,21 @@ HandleMap<Window>& Windows()
     return windows;
 }
 
-void RegisterOnce(const char* name, UINT style, int background, HCURSOR cursor, WNDPROC procedure)
+void RegisterOnce(const wchar_t* name, UINT style, int background, HCURSOR cursor, WNDPROC procedure)
 {
-    static std::set<std::string> registered;
+    static std::set<std::wstring> registered;
     if (registered.contains(name))
         return;
-    WNDCLASSEXA wc{};
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = style;
     wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = cursor ? cursor : LoadCursorA(nullptr, IDC_ARROW);
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background));
     wc.lpszClassName = name;
-    if (!RegisterClassExA(&wc))
-        throw std::runtime_error(std::string("Cannot register window class ") + name);
+    if (!RegisterClassExW(&wc))
+        throw Error(std::wstring(L"Cannot register window class ") + name);
     registered.insert(name);
 }
 
@@ -65,16 +66,16 @@ Dpi Window::LayoutDpiOf(HWND window)
     return topLevel ? topLevel->dpi_ : DpiOfWindow(root);
 }
 
-std::string Window::Caption() const
+std::wstring Window::Caption() const
 {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
-void Window::SetCaption(const std::string& caption)
+void Window::SetCaption(const std::wstring& caption)
 {
-    SetWindowTextA(hwnd_, caption.c_str());
+    SetWindowTextW(hwnd_, caption.c_str());
     RethrowPending();
 }
 
@@ -82,12 +83,12 @@ void Window::CreateWindowOf(const ClassParams& windowClass, const CreateParams& 
 {
     RegisterOnce(windowClass.name, windowClass.style, windowClass.background, windowClass.cursor,
                  &Window::Procedure);
-    HWND created = CreateWindowExA(params.exStyle, windowClass.name, params.caption, params.style, params.x,
+    HWND created = CreateWindowExW(params.exStyle, windowClass.name, params.caption, params.style, params.x,
                                    params.y, params.width, params.height, params.parent, params.menuOrId,
-                                   GetModuleHandleA(nullptr), this);
+                                   GetModuleHandleW(nullptr), this);
     RethrowPending();
     if (!created)
-        throw std::runtime_error(std::string("Cannot create window of class ") + windowClass.name);
+        throw Error(std::wstring(L"Cannot create window of class ") + windowClass.name);
 }
 
 std::optional<LRESULT> Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -129,20 +130,20 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
 {
     Window* self = FromHandle(hwnd);
     if (message == WM_NCCREATE) {
-        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         Windows().Add(hwnd, self);
     }
     if (!self)
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         Windows().Remove(hwnd);
         self->hwnd_ = nullptr;
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     }
     std::optional<LRESULT> handled =
         Guard([&] { return self->HandleMessage(message, wParam, lParam); }, std::optional<LRESULT>(0));
-    return handled ? *handled : DefWindowProcA(hwnd, message, wParam, lParam);
+    return handled ? *handled : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace brevant::widgets

@@ -22,8 +22,8 @@ public:
     HWND Handle() const { return hwnd_; }
     static Window* FromHandle(HWND hwnd);
 
-    std::string Caption() const;
-    void SetCaption(const std::string& caption);
+    std::wstring Caption() const;
+    void SetCaption(const std::wstring& caption);
 
     // The scale the window is laid out at; a child window's is its top-level
     // window's.
@@ -38,7 +38,7 @@ public:
 
 protected:
     struct ClassParams {
-        const char* name;
+        const wchar_t* name;
         UINT style = 0;
         int background = COLOR_BTNFACE + 1;
         HCURSOR cursor = nullptr;  // the arrow when not given
@@ -46,7 +46,7 @@ protected:
     struct CreateParams {
         DWORD exStyle = 0;
         DWORD style = 0;
-        const char* caption = "";
+        const wchar_t* caption = L"";
         int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = CW_USEDEFAULT, height = CW_USEDEFAULT;
         HWND parent = nullptr;
         HMENU menuOrId = nullptr;

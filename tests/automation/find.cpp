@@ -1,9 +1,11 @@
 #include "automation/find.h"
 
 #include "automation/read.h"
+#include "automation/wide.h"
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <sstream>
 
 namespace uia {
@@ -11,18 +13,18 @@ namespace {
 
 std::string ClassOf(HWND window)
 {
-    char name[256] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return Narrowed(name);
 }
 
 // The caption the window manager keeps: no message is sent, so a busy or
 // hung program cannot stall the search.
 std::string CaptionOf(HWND window)
 {
-    char caption[512] = {};
-    GetWindowTextA(window, caption, sizeof caption);
-    return caption;
+    wchar_t caption[512] = {};
+    GetWindowTextW(window, caption, static_cast<int>(std::size(caption)));
+    return Narrowed(caption);
 }
 
 bool EqualNoCase(std::string_view a, std::string_view b)
@@ -73,7 +75,7 @@ ControlInfo InfoOf(HWND control)
     info.className = ClassOf(control);
     info.text = Text(control);
     info.id = GetDlgCtrlID(control);
-    info.style = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE));
+    info.style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
     info.enabled = IsWindowEnabled(control);
     info.visible = IsWindowVisible(control);
     if (HasCheckState(info.className, info.style))

@@ -1,6 +1,7 @@
 #pragma once
 // Finding top-level windows and the controls inside them, in this process or
 // another one.
+#include "automation/wide.h"
 #include "automation/wait.h"
 
 #include <windows.h>

@@ -1,6 +1,7 @@
 #include "automation/input.h"
 
 #include "automation/send.h"
+#include "automation/wide.h"
 #include "automation/wait.h"
 
 #include <algorithm>
@@ -21,7 +22,7 @@ public:
         if (target_ == self_)
             return;
         MSG message;  // attaching needs a message queue on both sides
-        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
         attached_ = AttachThreadInput(self_, target_, TRUE);
     }
     ~SharedInput()
@@ -76,7 +77,7 @@ bool IsExtendedKey(UINT virtualKey)
 // context bit for Alt, and for a release the previous-state and transition bits.
 LPARAM KeyData(UINT virtualKey, bool alt, bool release)
 {
-    LPARAM data = 1 | (static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16);
+    LPARAM data = 1 | (static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16);
     if (IsExtendedKey(virtualKey))
         data |= 1 << 24;
     if (alt)
@@ -93,29 +94,33 @@ bool Click(HWND button)
     if (!IsWindowEnabled(button) || !IsWindowVisible(button))
         return false;
     // Unlike SendMessage, does not wait for the handler, which may run a modal loop.
-    SendNotifyMessageA(button, BM_CLICK, 0, 0);
+    SendNotifyMessageW(button, BM_CLICK, 0, 0);
     Settle(button);
     return true;
 }
 
-void SetText(HWND control, std::string_view text)
+void SetText(HWND control, std::wstring_view text)
 {
-    const std::string copy(text);
+    const std::wstring copy(text);
     detail::Send(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(copy.c_str()));
     Settle(control);
 }
+
+void SetText(HWND control, std::string_view text) { SetText(control, Widened(text)); }
 
 void SelectAllText(HWND edit)
 {
     detail::Send(edit, EM_SETSEL, 0, -1);
 }
 
-void TypeText(HWND control, std::string_view text)
+void TypeText(HWND control, std::wstring_view text)
 {
-    for (char c : text)
-        PostMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 1);
+    for (const wchar_t unit : text)
+        PostMessageW(control, WM_CHAR, unit, 1);
     Settle(control, static_cast<int>(text.size()));
 }
+
+void TypeText(HWND control, std::string_view text) { TypeText(control, Widened(text)); }
 
 void PressKey(HWND window, UINT virtualKey, unsigned modifiers)
 {
@@ -127,9 +132,9 @@ void PressKey(HWND window, UINT virtualKey, unsigned modifiers)
         held.emplace(window, modifiers);
     // The release follows once the press and its character have been handled,
     // as when a person types.
-    PostMessageA(window, system ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, KeyData(virtualKey, alt, false));
+    PostMessageW(window, system ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, KeyData(virtualKey, alt, false));
     Settle(window);
-    PostMessageA(window, system ? WM_SYSKEYUP : WM_KEYUP, virtualKey, KeyData(virtualKey, alt, true));
+    PostMessageW(window, system ? WM_SYSKEYUP : WM_KEYUP, virtualKey, KeyData(virtualKey, alt, true));
     Settle(window);
 }
 
@@ -142,7 +147,7 @@ void SetFocusTo(HWND control)
 
 void RequestClose(HWND window)
 {
-    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 }  // namespace uia

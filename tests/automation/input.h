@@ -25,6 +25,7 @@ bool Click(HWND button);
 // Sets the control's text as the program itself would (WM_SETTEXT): an edit
 // raises its change notification, but no key filter sees the text.
 void SetText(HWND control, std::string_view text);
+void SetText(HWND control, std::wstring_view text);
 
 // Selects all of an edit's text, so that typing replaces it.
 void SelectAllText(HWND edit);
@@ -34,6 +35,7 @@ void SelectAllText(HWND edit);
 // For printable characters and '\b' (backspace). Enter, Tab and Escape go
 // through PressKey, since a form acts on their key-down before translation.
 void TypeText(HWND control, std::string_view text);
+void TypeText(HWND control, std::wstring_view text);
 
 // Presses and releases a virtual key with modifiers, posting the key-down and
 // key-up to `window` (WM_SYSKEYDOWN/UP with Alt, as the system does); the

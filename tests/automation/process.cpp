@@ -1,5 +1,7 @@
 #include "automation/process.h"
 
+#include "automation/wide.h"
+
 #include <system_error>
 #include <utility>
 
@@ -8,23 +10,26 @@ namespace {
 
 // Backslashes are literal except in front of a quote, where each pair stands
 // for one backslash and an odd one escapes the quote.
-std::string Quote(const std::string& argument)
+template <typename Char>
+std::basic_string<Char> Quote(const std::basic_string<Char>& argument)
 {
-    if (!argument.empty() && argument.find_first_of(" \t\n\v\"") == std::string::npos)
+    using Text = std::basic_string<Char>;
+    constexpr Char kSpaces[] = {' ', '\t', '\n', '\v', '"', 0};
+    if (!argument.empty() && argument.find_first_of(kSpaces) == Text::npos)
         return argument;
-    std::string quoted = "\"";
+    Text quoted(1, Char('"'));
     size_t backslashes = 0;
-    for (char c : argument) {
-        if (c == '\\') {
+    for (Char c : argument) {
+        if (c == Char('\\')) {
             ++backslashes;
             continue;
         }
-        quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+        quoted.append(c == Char('"') ? 2 * backslashes + 1 : backslashes, Char('\\'));
         backslashes = 0;
         quoted += c;
     }
-    quoted.append(2 * backslashes, '\\');  // they stand before the closing quote
-    return quoted + '"';
+    quoted.append(2 * backslashes, Char('\\'));  // they stand before the closing quote
+    return quoted + Char('"');
 }
 
 }  // namespace
@@ -42,22 +47,28 @@ std::string QuoteArguments(const std::vector<std::string>& arguments)
 
 Process::Process(const std::filesystem::path& program, std::string_view arguments,
                  const std::filesystem::path& workingDirectory, std::optional<WORD> showCommand)
+    : Process(program, Widened(arguments), workingDirectory, showCommand)
 {
-    std::string commandLine = Quote(program.string());
+}
+
+Process::Process(const std::filesystem::path& program, std::wstring_view arguments,
+                 const std::filesystem::path& workingDirectory, std::optional<WORD> showCommand)
+{
+    std::wstring commandLine = Quote(program.wstring());
     if (!arguments.empty())
-        commandLine.append(" ").append(arguments);
-    const std::string folder = workingDirectory.string();
-    STARTUPINFOA startup{};
+        commandLine.append(L" ").append(arguments);
+    const std::wstring folder = workingDirectory.wstring();
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (showCommand) {
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = *showCommand;
     }
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(program.string().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(program.wstring().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
             folder.empty() ? nullptr : folder.c_str(), &startup, &info))
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                                "cannot start " + program.string());
+                                "cannot start " + Narrowed(program.wstring()));
     CloseHandle(info.hThread);
     handle_ = info.hProcess;
     id_ = info.dwProcessId;

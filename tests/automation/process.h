@@ -27,6 +27,8 @@ public:
     explicit Process(const std::filesystem::path& program, std::string_view arguments = {},
                      const std::filesystem::path& workingDirectory = {},
                      std::optional<WORD> showCommand = std::nullopt);
+    Process(const std::filesystem::path& program, std::wstring_view arguments,
+            const std::filesystem::path& workingDirectory = {}, std::optional<WORD> showCommand = std::nullopt);
     ~Process();
     Process(Process&& other) noexcept;
     Process& operator=(Process&&) = delete;

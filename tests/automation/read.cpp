@@ -1,6 +1,7 @@
 #include "automation/read.h"
 
 #include "automation/send.h"
+#include "automation/wide.h"
 
 #include <commctrl.h>
 
@@ -8,14 +9,16 @@
 
 namespace uia {
 
-std::string Text(HWND window)
+std::wstring WideText(HWND window)
 {
     const auto length = detail::Send(window, WM_GETTEXTLENGTH);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     const auto copied = detail::Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(copied));
     return text;
 }
+
+std::string Text(HWND window) { return Narrowed(WideText(window)); }
 
 int CheckState(HWND button)
 {

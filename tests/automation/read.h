@@ -1,6 +1,8 @@
 #pragma once
 // Reading the state of a control, in this process or another. Each call sends
 // the control a message and throws std::runtime_error if it does not answer.
+#include "automation/wide.h"
+
 #include <windows.h>
 
 #include <string>
@@ -10,6 +12,7 @@ namespace uia {
 // The control's text as WM_GETTEXT gives it (for an edit its contents, for a
 // button its caption with the ampersands, for a time picker what it shows).
 std::string Text(HWND window);
+std::wstring WideText(HWND window);
 
 // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE of a check box or radio button.
 int CheckState(HWND button);

@@ -10,7 +10,7 @@ namespace uia::detail {
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL,
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL,
             static_cast<UINT>(kDefaultTimeout.count()), &result))
         throw std::runtime_error("window " + std::to_string(reinterpret_cast<UINT_PTR>(window)) +
                                  " did not answer message " + std::to_string(message));

@@ -10,14 +10,14 @@ constexpr DWORD kPollMilliseconds = 10;
 void DispatchAllPending()
 {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             // Not ours to take: leave it for the caller's own loop.
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
 }
 
@@ -71,7 +71,7 @@ void Settle(HWND window, int posted)
         if (i > 0)
             Sleep(1);
         DWORD_PTR ignored;
-        if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeout, &ignored))
+        if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, timeout, &ignored))
             return;
     }
 }

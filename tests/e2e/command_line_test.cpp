@@ -8,6 +8,7 @@
 #include "text/clock.h"
 #include "text/clock_time_text.h"
 #include "text/locale_time_settings.h"
+#include "text/unicode_text.h"
 
 #include <aclapi.h>
 
@@ -80,7 +81,7 @@ std::string TempPath()
 std::string ClockTimeText(brevant::TimeValue timeOfDay)
 {
     brevant::LoadLocaleTimeSettings();
-    return brevant::TimeToText(timeOfDay);
+    return brevant::TextToUtf8(brevant::TimeToText(timeOfDay));
 }
 
 constexpr double kMillisecondsPerDay = 86400000.0;
@@ -152,13 +153,49 @@ protected:
         EXPECT_EQ(ReadDialog(dialog), expected);
         EXPECT_EQ(VisibleWindows(), std::vector<HWND>{dialog});
         EXPECT_TRUE(AboveOthers(dialog));
+        EXPECT_FALSE(IsIconic(dialog));
         const auto closing = std::ranges::find_if(expected.buttons, [](const std::string& b) { return b != "&Help"; });
         CloseDialog(dialog, closing == expected.buttons.end() ? "" : *closing);
         ExpectEndsWithStatusZero();
     }
 
-    // The platform's box alone reports an error the program raised, and OK
-    // ends the program with status 0.
+    // Runs a file whose clock time is a few seconds ahead, started with the
+    // show command given: nothing of the program is on the screen while it
+    // waits, and the message comes at that time, never before.
+    void ExpectClockTimeWaitedFor(std::optional<WORD> showCommand = std::nullopt)
+    {
+        const brevant::TimeValue now = brevant::CurrentDateTime();
+        const double today = std::floor(now);
+        // A whole second, as the file holds it, at least 3 seconds ahead.
+        const int targetSecond = static_cast<int>((now - today) * 86400.0) + 4;
+        if (targetSecond >= 86400)
+            GTEST_SKIP() << "the target would fall on the next day";
+        const auto timeOfDay = brevant::ComposeTime(static_cast<uint16_t>(targetSecond / 3600),
+                                                    static_cast<uint16_t>(targetSecond / 60 % 60),
+                                                    static_cast<uint16_t>(targetSecond % 60), 0);
+        const brevant::TimeValue target = today + timeOfDay;
+        const std::string timeText = ClockTimeText(timeOfDay);
+        SCOPED_TRACE("Time=" + timeText);
+        Start("/c" + BesideProgram({.delay = "TRUE", .time = timeText}), {}, showCommand);
+
+        uia::WaitUntil([&] { return (target - brevant::CurrentDateTime()) * kMillisecondsPerDay < 1000; },
+                       std::chrono::seconds(5));
+        ASSERT_TRUE(Brevant().Running());
+        EXPECT_EQ(VisibleWindows(), std::vector<HWND>{});
+
+        HWND dialog = WaitForMessageDialog("Information");
+        const double lateMs = (brevant::CurrentDateTime() - target) * kMillisecondsPerDay;
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_GE(lateMs, 0) << "shown before its time";
+        EXPECT_LT(lateMs, 1000) << "shown too late";
+        EXPECT_EQ(ReadDialog(dialog), Shown("Information", "Scheduled message"));
+        EXPECT_FALSE(IsIconic(dialog));
+        CloseDialog(dialog, "OK");
+        ExpectEndsWithStatusZero();
+    }
+
+    // The platform's box alone reports an error the program raised, above
+    // other windows like the message, and OK ends the program with status 0.
     void ExpectErrorBoxAndEnds(const std::string& text)
     {
         HWND box = WaitForErrorBox();
@@ -166,6 +203,7 @@ protected:
             return;
         EXPECT_EQ(ReadDialog(box), Shown(kErrorBoxCaption, text));
         EXPECT_EQ(VisibleWindows(), std::vector<HWND>{box});
+        EXPECT_TRUE(AboveOthers(box));
         CloseDialog(box, "OK");
         ExpectEndsWithStatusZero();
     }
@@ -323,34 +361,21 @@ TEST_F(CommandLineTest, ShowsAtOnceWhenThereIsNothingToWaitFor)
 
 TEST_F(CommandLineTest, ClockTimeAheadIsWaitedFor)
 {
-    const brevant::TimeValue now = brevant::CurrentDateTime();
-    const double today = std::floor(now);
-    // A whole second, as the file holds it, at least 3 seconds ahead.
-    const int targetSecond = static_cast<int>((now - today) * 86400.0) + 4;
-    if (targetSecond >= 86400)
-        GTEST_SKIP() << "the target would fall on the next day";
-    const auto timeOfDay = brevant::ComposeTime(static_cast<uint16_t>(targetSecond / 3600),
-                                                static_cast<uint16_t>(targetSecond / 60 % 60),
-                                                static_cast<uint16_t>(targetSecond % 60), 0);
-    const brevant::TimeValue target = today + timeOfDay;
-    const std::string timeText = ClockTimeText(timeOfDay);
-    SCOPED_TRACE("Time=" + timeText);
-    Start("/c" + BesideProgram({.delay = "TRUE", .time = timeText}));
+    ExpectClockTimeWaitedFor();
+}
 
-    // Waiting, nothing of the program is on the screen.
-    uia::WaitUntil([&] { return (target - brevant::CurrentDateTime()) * kMillisecondsPerDay < 1000; },
-                   std::chrono::seconds(5));
-    ASSERT_TRUE(Brevant().Running());
-    EXPECT_EQ(VisibleWindows(), std::vector<HWND>{});
-
-    HWND dialog = WaitForMessageDialog("Information");
-    const double lateMs = (brevant::CurrentDateTime() - target) * kMillisecondsPerDay;
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_GE(lateMs, 0) << "shown before its time";
-    EXPECT_LT(lateMs, 1000) << "shown too late";
-    EXPECT_EQ(ReadDialog(dialog), Shown("Information", "Scheduled message"));
-    CloseDialog(dialog, "OK");
-    ExpectEndsWithStatusZero();
+// Started minimized (a shortcut or a launcher set to run minimized), the run
+// starts at once all the same, with no taskbar entry that would wait to be
+// restored, and the message comes at its moment.
+TEST_F(CommandLineTest, MinimizedStartShowsTheMessageOnTime)
+{
+    {
+        SCOPED_TRACE("no delay");
+        Start("/c" + BesideProgram({}), {}, SW_SHOWMINNOACTIVE);
+        ExpectShowsAndEnds(Shown("Information", "Scheduled message"));
+    }
+    SCOPED_TRACE("a clock time ahead");
+    ExpectClockTimeWaitedFor(SW_SHOWMINNOACTIVE);
 }
 
 TEST_F(CommandLineTest, FileWithoutAReadableTypeEndsWithoutItsMessage)
@@ -374,14 +399,25 @@ TEST_F(CommandLineTest, FileWithoutAReadableTypeEndsWithoutItsMessage)
 }
 
 // Another program holds the file open and lets no one read it.
-TEST_F(CommandLineTest, FileThatCannotBeReadNowEndsWithTheTypeMessage)
+// A file another program holds is reported as such, with the platform's
+// reason, not as a file with a bad "Type".
+TEST_F(CommandLineTest, FileThatCannotBeReadNowIsReportedAndEndsTheRun)
 {
     const std::string name = BesideProgram({});
     HANDLE held = CreateFileA((ProgramFolder() + name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     Start("/c" + name);
-    ExpectShowsAndEnds(ShownError(kBadType));
+    const HWND dialog = WaitForMessageDialog("Error");
+    ASSERT_NE(dialog, nullptr);
+    const DialogContent shown = ReadDialog(dialog);
+    const std::string unable = "Unable to read " + ProgramFolder() + name + ": ";
+    EXPECT_EQ(shown.text.substr(0, unable.size()), unable);
+    EXPECT_GT(shown.text.size(), unable.size() + 1) << "no reason given";
+    EXPECT_EQ(shown.buttons, std::vector<std::string>{"OK"});
+    EXPECT_TRUE(AboveOthers(dialog));
     CloseHandle(held);
+    CloseDialog(dialog, "OK");
+    ExpectEndsWithStatusZero();
 }
 
 TEST_F(CommandLineTest, FileWithoutReadPermissionEndsWithTheTypeMessage)

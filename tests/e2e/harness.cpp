@@ -97,6 +97,13 @@ uia::Process& BrevantTest::Start(std::string_view arguments, const std::filesyst
     return *brevant_;
 }
 
+uia::Process& BrevantTest::Start(std::wstring_view arguments)
+{
+    const auto folder = std::filesystem::current_path();
+    brevant_.emplace(folder / BREVANT_EXE_NAME, arguments, folder);
+    return *brevant_;
+}
+
 void BrevantTest::RequestEndFromOutside()
 {
     for (HWND window : uia::TopLevelWindowsOf(brevant_->Id()))

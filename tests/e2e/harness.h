@@ -51,6 +51,7 @@ protected:
     // command a launcher hands over, if any.
     uia::Process& Start(std::string_view arguments = {}, const std::filesystem::path& workingFolder = {},
                         std::optional<WORD> showCommand = std::nullopt);
+    uia::Process& Start(std::wstring_view arguments);
 
     // Asks every top-level window of the program to close, as a request to
     // end it from outside does (taskkill without /f).
@@ -72,7 +73,8 @@ protected:
     // it is killed otherwise.
     void ExpectEndsWithStatusZero();
 
-    // The message dialog of a display run stays above other windows.
+    // The boxes of a run with no window of its own (the message, its errors)
+    // stay above other windows.
     static bool AboveOthers(HWND window) { return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
     uia::Process& Brevant() { return *brevant_; }

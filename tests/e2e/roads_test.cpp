@@ -14,6 +14,7 @@
 #include "text/clock.h"
 #include "text/clock_time_text.h"
 #include "text/locale_time_settings.h"
+#include "text/unicode_text.h"
 
 #include <commctrl.h>
 #include <tlhelp32.h>
@@ -74,13 +75,13 @@ std::optional<ClockTarget> SecondsAhead(int seconds)
 std::string ClockTimeText(const brevant::TimeOfDay& time)
 {
     brevant::LoadLocaleTimeSettings();
-    return brevant::TimeToText(brevant::ComposeTime(time.hour, time.minute, time.second, 0));
+    return brevant::TextToUtf8(brevant::TimeToText(brevant::ComposeTime(time.hour, time.minute, time.second, 0)));
 }
 
 brevant::TimeValue TimeOfText(const std::string& text)
 {
     brevant::LoadLocaleTimeSettings();
-    return brevant::TextToTime(text);
+    return brevant::TextToTime(brevant::Utf8ToText(text).value());
 }
 
 double SecondOfDay(brevant::TimeValue moment)
@@ -556,32 +557,41 @@ TEST_F(RoadsTest, ErrorRoadsSayWhatIsWrongAndEnd)
     }
 }
 
-// Started minimized (a shortcut set to run minimized), the program is only a
-// minimized taskbar entry until it is restored; closing that entry instead,
-// from its window menu or from outside, ends the program.
-TEST_F(RoadsTest, MinimizedStartShowsOnlyItsTaskbarEntryWhoseCloseEndsTheProgram)
+// Started minimized (a shortcut set to run minimized), the configuration
+// window is only a minimized taskbar entry until it is restored. Restoring it
+// shows the window and returns at once; closing it instead, from its window
+// menu or from outside, ends the program.
+TEST_F(RoadsTest, MinimizedStartShowsOnlyItsTaskbarEntryUntilItIsRestored)
 {
-    const std::string config = ConfigBesideProgram(
-        "minimized", {"[Message1]", "Text=Not yet", "Type=2", "Delay=FALSE", "Time=0", "Buttons=OK"});
     const struct {
         const char* what;
-        std::string argument;
         UINT message;
         WPARAM wParam;
     } cases[] = {
-        {"window mode, the window menu's Close", "", WM_SYSCOMMAND, SC_CLOSE},
-        {"window mode, a close request", "", WM_CLOSE, 0},
-        {"command line, the window menu's Close", "/c" + config, WM_SYSCOMMAND, SC_CLOSE},
-        {"command line, a close request", "/c" + config, WM_CLOSE, 0},
+        {"restored", WM_SYSCOMMAND, SC_RESTORE},
+        {"the window menu's Close", WM_SYSCOMMAND, SC_CLOSE},
+        {"a close request", WM_CLOSE, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Start(c.argument, {}, SW_SHOWMINNOACTIVE);
+        Start({}, {}, SW_SHOWMINNOACTIVE);
         HWND entry = WaitForWindow("Message");
         ASSERT_NE(entry, nullptr);
         EXPECT_TRUE(IsIconic(entry));
         EXPECT_EQ(VisibleWindows(), std::vector<HWND>{entry});
-        PostMessageA(entry, c.message, c.wParam, 0);
+        if (c.wParam != SC_RESTORE) {
+            PostMessageA(entry, c.message, c.wParam, 0);
+            ExpectEndsAndLeavesNothing();
+            continue;
+        }
+        // As a program that restores it would: it waits for the answer.
+        DWORD_PTR answer = 0;
+        EXPECT_NE(SendMessageTimeoutA(entry, c.message, c.wParam, 0, SMTO_ABORTIFHUNG, 10000, &answer), 0)
+            << "the restore does not return";
+        HWND window = WaitForWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(VisibleWindows(), std::vector<HWND>{window});
+        ASSERT_TRUE(uia::Click(uia::FindControl(window, "&Cancel")));
         ExpectEndsAndLeavesNothing();
     }
 }

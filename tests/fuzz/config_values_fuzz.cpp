@@ -5,7 +5,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
+#include <cwchar>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -16,40 +17,40 @@
 namespace brevant {
 namespace {
 
-size_t CountOf(std::string_view text, std::string_view what)
+size_t CountOf(std::wstring_view text, std::wstring_view what)
 {
     size_t count = 0;
-    for (size_t at = text.find(what); at != std::string_view::npos; at = text.find(what, at + what.size()))
+    for (size_t at = text.find(what); at != std::wstring_view::npos; at = text.find(what, at + what.size()))
         ++count;
     return count;
 }
 
-void CheckCarets(std::string_view text)
+void CheckCarets(std::wstring_view text)
 {
-    const std::string value = LineBreaksToCarets(text);
-    FUZZ_REQUIRE(value.find_first_of("\r\n") == std::string::npos);
+    const std::wstring value = LineBreaksToCarets(text);
+    FUZZ_REQUIRE(value.find_first_of(L"\r\n") == std::wstring::npos);
     // A CR LF pair is one line break; a lone CR or LF is one as well.
-    const size_t pairs = CountOf(text, "\r\n");
+    const size_t pairs = CountOf(text, L"\r\n");
     FUZZ_REQUIRE(value.size() == text.size() - pairs);
-    FUZZ_REQUIRE(CountOf(value, "^") == CountOf(text, "^") + CountOf(text, "\r") + CountOf(text, "\n") - pairs);
+    FUZZ_REQUIRE(CountOf(value, L"^") == CountOf(text, L"^") + CountOf(text, L"\r") + CountOf(text, L"\n") - pairs);
 
-    const std::string lines = CaretsToLineBreaks(text);
-    FUZZ_REQUIRE(lines.find('^') == std::string::npos);
-    FUZZ_REQUIRE(lines.size() == text.size() + CountOf(text, "^"));
+    const std::wstring lines = CaretsToLineBreaks(text);
+    FUZZ_REQUIRE(lines.find(L'^') == std::wstring::npos);
+    FUZZ_REQUIRE(lines.size() == text.size() + CountOf(text, L"^"));
     FUZZ_REQUIRE(LineBreaksToCarets(CaretsToLineBreaks(value)) == value);
     // Text of CR LF line breaks and no carets comes back unchanged.
-    if (text.find('^') == std::string_view::npos && CountOf(text, "\r") == pairs && CountOf(text, "\n") == pairs)
+    if (text.find(L'^') == std::wstring_view::npos && CountOf(text, L"\r") == pairs && CountOf(text, L"\n") == pairs)
         FUZZ_REQUIRE(CaretsToLineBreaks(value) == text);
 }
 
-void CheckQuoting(std::string_view value)
+void CheckQuoting(std::wstring_view value)
 {
-    const std::string written = QuotedForProfile(value);
+    const std::wstring written = QuotedForProfile(value);
     if (written == value)
         return;
-    FUZZ_REQUIRE(written == '"' + std::string(value) + '"');
-    const auto printable = [](char c) { return c >= 0x20 && c <= 0x7E; };
-    const auto cutAtEnds = [](char c) { return c == ' ' || c == '"' || c == '\''; };
+    FUZZ_REQUIRE(written == L'"' + std::wstring(value) + L'"');
+    const auto printable = [](wchar_t c) { return c >= 0x20 && c <= 0x7E; };
+    const auto cutAtEnds = [](wchar_t c) { return c == L' ' || c == L'"' || c == L'\''; };
     FUZZ_REQUIRE(!value.empty());
     FUZZ_REQUIRE(!std::ranges::all_of(value, printable) || cutAtEnds(value.front()) || cutAtEnds(value.back()));
 }
@@ -63,7 +64,7 @@ DialogButtonSet BitsOf(const ButtonTicks& ticks)
     return bits;
 }
 
-void CheckButtonsValue(std::string_view value, size_t splitAt)
+void CheckButtonsValue(std::wstring_view value, size_t splitAt)
 {
     const ButtonsSelection read = ReadButtonsValue(value);
     if (value.empty()) {
@@ -75,19 +76,19 @@ void CheckButtonsValue(std::string_view value, size_t splitAt)
         FUZZ_REQUIRE(ButtonSetOf(read) == BitsOf(read.ticks));
     }
     // Tokens never reach across a comma, and a token set off by commas counts.
-    const std::string_view left = value.substr(0, std::min(splitAt, value.size()));
-    const std::string_view right = value.substr(left.size());
-    const std::string joined = std::string(left) + "," + std::string(right);
+    const std::wstring_view left = value.substr(0, std::min(splitAt, value.size()));
+    const std::wstring_view right = value.substr(left.size());
+    const std::wstring joined = std::wstring(left) + L"," + std::wstring(right);
     for (size_t i = 0; i < ButtonTokens.size(); ++i) {
-        const std::string_view token = ButtonTokens[i].token;
+        const std::wstring_view token = ButtonTokens[i].token;
         const bool contained = ContainsToken(value, token);
-        FUZZ_REQUIRE(!contained || value.find(token) != std::string_view::npos);
+        FUZZ_REQUIRE(!contained || value.find(token) != std::wstring_view::npos);
         if (read.choice == ButtonsChoice::Display)
             FUZZ_REQUIRE(read.ticks[i] == contained);
         FUZZ_REQUIRE(ContainsToken(joined, token) == (ContainsToken(left, token) || ContainsToken(right, token)));
-        FUZZ_REQUIRE(ContainsToken(std::string(left) + "," + std::string(token) + "," + std::string(right), token));
+        FUZZ_REQUIRE(ContainsToken(std::wstring(left) + L"," + std::wstring(token) + L"," + std::wstring(right), token));
     }
-    FUZZ_REQUIRE(!ContainsToken(value, ""));
+    FUZZ_REQUIRE(!ContainsToken(value, L""));
 }
 
 // What the writer stores for a selection reads back as exactly that selection.
@@ -96,7 +97,7 @@ void CheckButtonsRoundTrip(uint16_t selectionBits)
     constexpr ButtonsChoice choices[] = {ButtonsChoice::Hide, ButtonsChoice::Display, ButtonsChoice::ShowAll,
                                          ButtonsChoice::None};
     const ButtonsSelection selection{choices[selectionBits >> 14], ButtonTicks(selectionBits & 0x1FF)};
-    const std::string value = ButtonsValue(selection);
+    const std::wstring value = ButtonsValue(selection);
     const ButtonsSelection read = ReadButtonsValue(value);
     switch (selection.choice) {
     case ButtonsChoice::ShowAll:
@@ -116,31 +117,31 @@ void CheckButtonsRoundTrip(uint16_t selectionBits)
     }
 }
 
-std::string HexDigits(uint32_t pattern)
+std::wstring HexDigits(uint32_t pattern)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(pattern));
+    wchar_t text[16];
+    std::swprintf(text, std::size(text), L"%X", static_cast<unsigned>(pattern));
     return text;
 }
 
-void CheckNumber(std::string_view text, int32_t number)
+void CheckNumber(std::wstring_view text, int32_t number)
 {
-    const bool hexPrefix = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-    const std::string dollar = HexPrefixAsDollar(text);
-    FUZZ_REQUIRE(dollar == (hexPrefix ? "$" + std::string(text.substr(2)) : std::string(text)));
+    const bool hexPrefix = text.size() > 2 && text[0] == L'0' && (text[1] == L'x' || text[1] == L'X');
+    const std::wstring dollar = HexPrefixAsDollar(text);
+    FUZZ_REQUIRE(dollar == (hexPrefix ? L"$" + std::wstring(text.substr(2)) : std::wstring(text)));
     // A text is a number or not, whatever the fallback.
     const int32_t read = ConfigNumberOr(text, 5);
     const int32_t readWithOtherFallback = ConfigNumberOr(text, 6);
     FUZZ_REQUIRE(read == readWithOtherFallback || (read == 5 && readWithOtherFallback == 6));
     FUZZ_REQUIRE(read == TextToIntegerOr(dollar, 5));
 
-    const std::string hex = HexDigits(static_cast<uint32_t>(number));
+    const std::wstring hex = HexDigits(static_cast<uint32_t>(number));
     FUZZ_REQUIRE(ConfigNumberOr(IntegerToText(number), 0) == number);
-    FUZZ_REQUIRE(ConfigNumberOr("0x" + hex, 0) == number);
-    FUZZ_REQUIRE(ConfigNumberOr("0X00" + hex, 0) == number);
-    FUZZ_REQUIRE(ConfigNumberOr("$" + hex, 0) == number);
-    FUZZ_REQUIRE(ConfigNumberOr("0x", number) == number);
-    FUZZ_REQUIRE(ConfigNumberOr("-0x" + hex, 1) == 1);
+    FUZZ_REQUIRE(ConfigNumberOr(L"0x" + hex, 0) == number);
+    FUZZ_REQUIRE(ConfigNumberOr(L"0X00" + hex, 0) == number);
+    FUZZ_REQUIRE(ConfigNumberOr(L"$" + hex, 0) == number);
+    FUZZ_REQUIRE(ConfigNumberOr(L"0x", number) == number);
+    FUZZ_REQUIRE(ConfigNumberOr(L"-0x" + hex, 1) == 1);
 }
 
 }  // namespace
@@ -153,7 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto selectionBits = in.ConsumeIntegral<uint16_t>();
     const auto splitAt = in.ConsumeIntegral<uint16_t>();
     const auto number = in.ConsumeIntegral<int32_t>();
-    const std::string text = in.ConsumeRemainingBytesAsString();
+    const std::wstring text = fuzz::TextOf(in.ConsumeRemainingBytesAsString());
 
     CheckCarets(text);
     CheckQuoting(text);

@@ -1,9 +1,12 @@
 #pragma once
 // A property that does not hold stops the run like a crash, so libFuzzer
 // keeps the input that broke it.
+#include "text/error.h"
+#include "text/unicode_text.h"
+
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
+#include <string>
 #include <string_view>
 
 namespace brevant::fuzz {
@@ -14,10 +17,26 @@ namespace brevant::fuzz {
     std::abort();
 }
 
-// An error's message as what() gives it: up to its first zero byte.
-inline bool MessageIs(const std::exception& error, std::string_view expected)
+inline bool MessageIs(const Error& error, std::wstring_view expected) { return error.Message() == expected; }
+
+// The input as the program's text. Bytes that begin with 0xFF are UTF-16
+// units, two bytes each, so any unit (a lone half of a pair included) can
+// be reached; other bytes are UTF-8 where they are well-formed, so plain
+// seeds read as written, and one character each (Latin-1) otherwise.
+inline std::wstring TextOf(std::string_view bytes)
 {
-    return error.what() == expected.substr(0, expected.find('\0'));
+    std::wstring text;
+    if (bytes.starts_with('\xFF')) {
+        for (size_t i = 1; i + 1 < bytes.size(); i += 2)
+            text += static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) |
+                                         static_cast<unsigned char>(bytes[i + 1]) << 8);
+        return text;
+    }
+    if (auto utf8 = Utf8ToText(bytes))
+        return std::move(*utf8);
+    for (const char byte : bytes)
+        text += static_cast<wchar_t>(static_cast<unsigned char>(byte));
+    return text;
 }
 
 }  // namespace brevant::fuzz

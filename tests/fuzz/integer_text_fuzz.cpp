@@ -14,31 +14,31 @@
 namespace brevant {
 namespace {
 
-std::optional<int> DigitValue(char c, int base)
+std::optional<int> DigitValue(wchar_t c, int base)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (base == 16 && c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (base == 16 && c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
+    if (c >= L'0' && c <= L'9')
+        return c - L'0';
+    if (base == 16 && c >= L'a' && c <= L'f')
+        return c - L'a' + 10;
+    if (base == 16 && c >= L'A' && c <= L'F')
+        return c - L'A' + 10;
     return std::nullopt;
 }
 
 // Leading spaces; then a sign and decimal digits, or "$" and hexadecimal
 // digits; digits accumulated from the left, rejected once a further digit
 // would leave 32 bits.
-std::optional<int32_t> ModelInteger(std::string_view text)
+std::optional<int32_t> ModelInteger(std::wstring_view text)
 {
     size_t at = 0;
-    while (at < text.size() && text[at] == ' ')
+    while (at < text.size() && text[at] == L' ')
         ++at;
-    const bool hex = at < text.size() && text[at] == '$';
+    const bool hex = at < text.size() && text[at] == L'$';
     bool negative = false;
     if (hex) {
         ++at;
-    } else if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
-        negative = text[at] == '-';
+    } else if (at < text.size() && (text[at] == L'-' || text[at] == L'+')) {
+        negative = text[at] == L'-';
         ++at;
     }
     if (at == text.size())
@@ -61,20 +61,20 @@ std::optional<int32_t> ModelInteger(std::string_view text)
     return static_cast<int32_t>(value);
 }
 
-std::optional<int32_t> Read(std::string_view text)
+std::optional<int32_t> Read(std::wstring_view text)
 {
     try {
         return TextToInteger(text);
     } catch (const Error& error) {
-        FUZZ_REQUIRE(fuzz::MessageIs(error, "'" + std::string(text) + "' is not a valid integer value"));
+        FUZZ_REQUIRE(fuzz::MessageIs(error, L"'" + std::wstring(text) + L"' is not a valid integer value"));
         return std::nullopt;
     }
 }
 
-std::string HexDigits(uint32_t pattern)
+std::wstring HexDigits(uint32_t pattern)
 {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    std::string text;
+    static constexpr wchar_t digits[] = L"0123456789ABCDEF";
+    std::wstring text;
     do {
         text.insert(text.begin(), digits[pattern % 16]);
         pattern /= 16;
@@ -84,19 +84,19 @@ std::string HexDigits(uint32_t pattern)
 
 void CheckWriter(int32_t value)
 {
-    const std::string text = IntegerToText(value);
+    const std::wstring text = IntegerToText(value);
     FUZZ_REQUIRE(!text.empty() && text.size() <= 11);
     const size_t digitsFrom = value < 0 ? 1 : 0;
-    FUZZ_REQUIRE((value < 0) == text.starts_with('-'));
-    FUZZ_REQUIRE(text.find_first_not_of("0123456789", digitsFrom) == std::string::npos);
-    FUZZ_REQUIRE(text.size() == digitsFrom + 1 || text[digitsFrom] != '0');
+    FUZZ_REQUIRE((value < 0) == text.starts_with(L'-'));
+    FUZZ_REQUIRE(text.find_first_not_of(L"0123456789", digitsFrom) == std::wstring::npos);
+    FUZZ_REQUIRE(text.size() == digitsFrom + 1 || text[digitsFrom] != L'0');
     FUZZ_REQUIRE(Read(text) == value);
-    FUZZ_REQUIRE(Read("   " + text) == value);
-    FUZZ_REQUIRE(Read(text + " ") == std::nullopt);
-    FUZZ_REQUIRE(Read("$" + HexDigits(static_cast<uint32_t>(value))) == value);
-    FUZZ_REQUIRE(Read("$0000" + HexDigits(static_cast<uint32_t>(value))) == value);
+    FUZZ_REQUIRE(Read(L"   " + text) == value);
+    FUZZ_REQUIRE(Read(text + L" ") == std::nullopt);
+    FUZZ_REQUIRE(Read(L"$" + HexDigits(static_cast<uint32_t>(value))) == value);
+    FUZZ_REQUIRE(Read(L"$0000" + HexDigits(static_cast<uint32_t>(value))) == value);
     if (value >= 0)
-        FUZZ_REQUIRE(Read("+00" + text) == value);
+        FUZZ_REQUIRE(Read(L"+00" + text) == value);
 }
 
 }  // namespace
@@ -105,7 +105,7 @@ void CheckWriter(int32_t value)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace brevant;
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const std::wstring text = fuzz::TextOf(std::string_view(reinterpret_cast<const char*>(data), size));
 
     const std::optional<int32_t> read = Read(text);
     FUZZ_REQUIRE(read == ModelInteger(text));

@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
+#include <cwchar>
+#include <iterator>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -19,7 +20,7 @@
 namespace brevant {
 namespace {
 
-LocaleTimeSettings Settings(char separator, std::string am, std::string pm, TimePatterns patterns)
+LocaleTimeSettings Settings(wchar_t separator, std::wstring am, std::wstring pm, TimePatterns patterns)
 {
     LocaleTimeSettings settings;
     settings.TimeSeparatorChar = separator;
@@ -34,11 +35,11 @@ LocaleTimeSettings Settings(char separator, std::string am, std::string pm, Time
 // the time, a full stop as separator, double-byte markers, empty markers.
 const std::array<LocaleTimeSettings, 6> kRegionalSettings{
     LocaleTimeSettings{},
-    Settings(':', "AM", "PM", BuildTimePatterns(false, false, false)),
-    Settings(':', "AM", "PM", BuildTimePatterns(true, true, false)),
-    Settings('.', "ap.", "ip.", BuildTimePatterns(false, true, false)),
-    Settings(':', "\xBF\xC0\xC0\xFC", "\xBF\xC0\xC8\xC4", BuildTimePatterns(false, false, true)),
-    Settings(':', "", "", BuildTimePatterns(false, false, false)),
+    Settings(L':', L"AM", L"PM", BuildTimePatterns(false, false, false)),
+    Settings(L':', L"AM", L"PM", BuildTimePatterns(true, true, false)),
+    Settings(L'.', L"ap.", L"ip.", BuildTimePatterns(false, true, false)),
+    Settings(L':', L"\xC624\xC804", L"\xC624\xD6C4", BuildTimePatterns(false, false, true)),
+    Settings(L':', L"", L"", BuildTimePatterns(false, false, false)),
 };
 
 LocaleTimeSettings PickSettings(FuzzedDataProvider& in)
@@ -46,12 +47,12 @@ LocaleTimeSettings PickSettings(FuzzedDataProvider& in)
     const size_t choice = in.ConsumeIntegralInRange<size_t>(0, kRegionalSettings.size());
     if (choice < kRegionalSettings.size())
         return kRegionalSettings[choice];
-    const char separator = in.ConsumeIntegral<char>();
-    std::string am = in.ConsumeRandomLengthString(12);
-    std::string pm = in.ConsumeRandomLengthString(12);
+    const auto separator = static_cast<wchar_t>(in.ConsumeIntegral<uint16_t>());
+    std::wstring am = fuzz::TextOf(in.ConsumeRandomLengthString(12));
+    std::wstring pm = fuzz::TextOf(in.ConsumeRandomLengthString(12));
     TimePatterns patterns = BuildTimePatterns(in.ConsumeBool(), in.ConsumeBool(), in.ConsumeBool());
     if (in.ConsumeBool())
-        patterns.LongTimePattern = in.ConsumeRandomLengthString(24);
+        patterns.LongTimePattern = fuzz::TextOf(in.ConsumeRandomLengthString(24));
     return Settings(separator, std::move(am), std::move(pm), std::move(patterns));
 }
 
@@ -70,40 +71,39 @@ TimeValue PickValue(FuzzedDataProvider& in)
     return day + millisecond / 86400000.0;
 }
 
-std::optional<TimeValue> ReadTime(std::string_view text, const LocaleTimeSettings& settings)
+std::optional<TimeValue> ReadTime(std::wstring_view text, const LocaleTimeSettings& settings)
 {
     try {
         return TextToTime(text, settings);
     } catch (const Error& error) {
-        FUZZ_REQUIRE(fuzz::MessageIs(error, "'" + std::string(text) + "' is not a valid time"));
+        FUZZ_REQUIRE(fuzz::MessageIs(error, L"'" + std::wstring(text) + L"' is not a valid time"));
         return std::nullopt;
     }
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 // Whether the reader can take hours, minutes and seconds written with the
 // separator: the separator is neither a digit nor a blank, and no marker
 // begins with a digit (the reader looks for a marker before the hour).
 bool ReadsClockDigits(const LocaleTimeSettings& settings)
 {
-    const auto beginsWithDigit = [](std::string_view marker) { return !marker.empty() && IsDigit(marker[0]); };
-    return !IsDigit(settings.TimeSeparatorChar) && settings.TimeSeparatorChar != ' ' &&
+    const auto beginsWithDigit = [](std::wstring_view marker) { return !marker.empty() && IsDigit(marker[0]); };
+    return !IsDigit(settings.TimeSeparatorChar) && settings.TimeSeparatorChar != L' ' &&
            !beginsWithDigit(settings.AmText) && !beginsWithDigit(settings.PmText);
 }
 
-bool IsMarkerCharacter(char c)
+bool IsMarkerCharacter(wchar_t c)
 {
-    const auto byte = static_cast<unsigned char>(c);
-    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || byte == '.' || byte >= 0x80;
+    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'.' || c >= 0x80;
 }
 
-bool IsMarkerText(std::string_view text)
+bool IsMarkerText(std::wstring_view text)
 {
     return !text.empty() && std::ranges::all_of(text, IsMarkerCharacter);
 }
 
-bool IsBuiltPattern(std::string_view pattern)
+bool IsBuiltPattern(std::wstring_view pattern)
 {
     for (bool zero : {false, true})
         for (bool twentyFour : {false, true})
@@ -121,26 +121,26 @@ bool ReadsBack(const LocaleTimeSettings& settings)
 {
     if (!IsBuiltPattern(settings.LongTimePattern) || !ReadsClockDigits(settings))
         return false;
-    if (settings.LongTimePattern.find("AMPM") == std::string::npos)
+    if (settings.LongTimePattern.find(L"AMPM") == std::wstring::npos)
         return true;
-    const auto same = [](std::string_view a, std::string_view b) {
+    const auto same = [](std::wstring_view a, std::wstring_view b) {
         return a.size() == b.size() && MatchIgnoringAsciiCase(a, b);
     };
     return IsMarkerText(settings.AmText) && IsMarkerText(settings.PmText) &&
-           !same(settings.AmText, settings.PmText) && !same(settings.PmText, "AM");
+           !same(settings.AmText, settings.PmText) && !same(settings.PmText, L"AM");
 }
 
-std::string TwoDigits(unsigned value)
+std::wstring TwoDigits(unsigned value)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02u", value);
+    wchar_t text[8];
+    std::swprintf(text, std::size(text), L"%02u", value);
     return text;
 }
 
-void CheckReader(std::string_view text, const LocaleTimeSettings& settings)
+void CheckReader(std::wstring_view text, const LocaleTimeSettings& settings)
 {
     const std::optional<TimeValue> read = ReadTime(text, settings);
-    FUZZ_REQUIRE(ReadTime("  " + std::string(text), settings) == read);
+    FUZZ_REQUIRE(ReadTime(L"  " + std::wstring(text), settings) == read);
     if (!read)
         return;
     FUZZ_REQUIRE(std::ranges::any_of(text, IsDigit));
@@ -149,33 +149,33 @@ void CheckReader(std::string_view text, const LocaleTimeSettings& settings)
     FUZZ_REQUIRE(time.millisecond == 0);
     FUZZ_REQUIRE(*read == ComposeTime(time.hour, time.minute, time.second, 0));
     if (ReadsClockDigits(settings))
-        FUZZ_REQUIRE(ReadTime(FormatTimeValue("hh:nn:ss", *read, settings), settings) == read);
+        FUZZ_REQUIRE(ReadTime(FormatTimeValue(L"hh:nn:ss", *read, settings), settings) == read);
 }
 
-void CheckFormat(std::string_view pattern, TimeValue value, const LocaleTimeSettings& settings)
+void CheckFormat(std::wstring_view pattern, TimeValue value, const LocaleTimeSettings& settings)
 {
-    const std::string formatted = FormatTimeValue(pattern, value, settings);
+    const std::wstring formatted = FormatTimeValue(pattern, value, settings);
     FUZZ_REQUIRE(formatted.size() <= 256);
     FUZZ_REQUIRE(FormatTimeValue(pattern, value, settings) == formatted);
 
     // Without letters only the separator item is replaced.
-    if (std::ranges::none_of(pattern, [](char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; })) {
-        std::string expected(pattern);
-        std::ranges::replace(expected, ':', settings.TimeSeparatorChar);
+    if (std::ranges::none_of(pattern, [](wchar_t c) { return (c | 0x20) >= L'a' && (c | 0x20) <= L'z'; })) {
+        std::wstring expected(pattern);
+        std::ranges::replace(expected, L':', settings.TimeSeparatorChar);
         expected.resize(std::min<size_t>(expected.size(), 256));
         FUZZ_REQUIRE(formatted == expected);
     }
 
     const TimeOfDay time = SplitTime(value);
     FUZZ_REQUIRE(time.hour < 24 && time.minute < 60 && time.second < 60 && time.millisecond < 1000);
-    const std::string separator(1, settings.TimeSeparatorChar);
-    FUZZ_REQUIRE(FormatTimeValue("hh:nn:ss", value, settings) ==
+    const std::wstring separator(1, settings.TimeSeparatorChar);
+    FUZZ_REQUIRE(FormatTimeValue(L"hh:nn:ss", value, settings) ==
                  TwoDigits(time.hour) + separator + TwoDigits(time.minute) + separator + TwoDigits(time.second));
     const unsigned clockHour = time.hour % 12 == 0 ? 12 : time.hour % 12;
-    FUZZ_REQUIRE(FormatTimeValue("h A/P", value, settings) ==
-                 std::to_string(clockHour) + (time.hour < 12 ? " A" : " P"));
-    FUZZ_REQUIRE(FormatTimeValue("am/pm hh", value, settings) ==
-                 (time.hour < 12 ? "am " : "pm ") + TwoDigits(clockHour));
+    FUZZ_REQUIRE(FormatTimeValue(L"h A/P", value, settings) ==
+                 std::to_wstring(clockHour) + (time.hour < 12 ? L" A" : L" P"));
+    FUZZ_REQUIRE(FormatTimeValue(L"am/pm hh", value, settings) ==
+                 (time.hour < 12 ? L"am " : L"pm ") + TwoDigits(clockHour));
 }
 
 void CheckRoundTrip(TimeValue value, const LocaleTimeSettings& settings)
@@ -196,8 +196,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzedDataProvider in(data, size);
     const LocaleTimeSettings settings = PickSettings(in);
     const TimeValue value = PickValue(in);
-    const std::string pattern = in.ConsumeRandomLengthString(300);
-    const std::string text = in.ConsumeRemainingBytesAsString();
+    const std::wstring pattern = fuzz::TextOf(in.ConsumeRandomLengthString(300));
+    const std::wstring text = fuzz::TextOf(in.ConsumeRemainingBytesAsString());
 
     CheckReader(text, settings);
     CheckFormat(pattern, value, settings);

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
+#include <cwctype>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,12 +15,12 @@
 namespace brevant {
 namespace {
 
-using Block = std::vector<std::string_view>;
+using Block = std::vector<std::wstring_view>;
 
 std::vector<Block> Blocks()
 {
     std::vector<Block> blocks(1);
-    for (std::string_view line : kTermsLines) {
+    for (std::wstring_view line : kTermsLines) {
         if (line.empty())
             blocks.emplace_back();
         else
@@ -29,10 +29,10 @@ std::vector<Block> Blocks()
     return blocks;
 }
 
-bool IsUpperCaseHeading(std::string_view line)
+bool IsUpperCaseHeading(std::wstring_view line)
 {
-    return std::ranges::any_of(line, [](unsigned char c) { return std::isalpha(c); }) &&
-           std::ranges::none_of(line, [](unsigned char c) { return std::islower(c); });
+    return std::ranges::any_of(line, [](wchar_t c) { return std::iswalpha(static_cast<wint_t>(c)); }) &&
+           std::ranges::none_of(line, [](wchar_t c) { return std::iswlower(static_cast<wint_t>(c)); });
 }
 
 TEST(AboutTextTest, TermsComeInTheirBlocksSeparatedBySingleBlankLines)
@@ -40,17 +40,17 @@ TEST(AboutTextTest, TermsComeInTheirBlocksSeparatedBySingleBlankLines)
     const std::vector<Block> blocks = Blocks();
     ASSERT_EQ(blocks.size(), 7u);
     for (const Block& block : blocks)
-        EXPECT_FALSE(block.empty()) << "a leading, trailing or doubled blank line";
+        EXPECT_FALSE(block.empty()) << L"a leading, trailing or doubled blank line";
 
-    EXPECT_NE(blocks[0].front().find("free"), std::string_view::npos);
+    EXPECT_NE(blocks[0].front().find(L"free"), std::wstring_view::npos);
     for (size_t stars : {1u, 3u}) {
         SCOPED_TRACE(stars);
         ASSERT_EQ(blocks[stars].size(), 1u);
-        EXPECT_TRUE(std::ranges::all_of(blocks[stars].front(), [](char c) { return c == '*'; }));
+        EXPECT_TRUE(std::ranges::all_of(blocks[stars].front(), [](wchar_t c) { return c == L'*'; }));
     }
-    EXPECT_EQ(blocks[2].front().rfind("Please mail", 0), 0u);
+    EXPECT_EQ(blocks[2].front().rfind(L"Please mail", 0), 0u);
 
-    const char* const headings[] = {"DISCLAIMER", "DISTRIBUTION", "COMMERCIAL USE"};
+    const wchar_t* const headings[] = {L"DISCLAIMER", L"DISTRIBUTION", L"COMMERCIAL USE"};
     for (size_t i = 0; i < 3; ++i) {
         const Block& section = blocks[4 + i];
         SCOPED_TRACE(headings[i]);
@@ -62,10 +62,10 @@ TEST(AboutTextTest, TermsComeInTheirBlocksSeparatedBySingleBlankLines)
 
 TEST(AboutTextTest, TermsTextIsTheLinesJoinedByLineBreaks)
 {
-    const std::string text = TermsText();
-    std::vector<std::string> lines;
+    const std::wstring text = TermsText();
+    std::vector<std::wstring> lines;
     size_t start = 0;
-    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    for (size_t end; (end = text.find(L"\r\n", start)) != std::wstring::npos; start = end + 2)
         lines.push_back(text.substr(start, end - start));
     lines.push_back(text.substr(start));
     ASSERT_EQ(lines.size(), kTermsLines.size());
@@ -74,11 +74,11 @@ TEST(AboutTextTest, TermsTextIsTheLinesJoinedByLineBreaks)
 
 TEST(AboutTextTest, BuildTimeAddressesAreAMailAddressAndAWebAddress)
 {
-    const std::string_view contact = kContactAddress, page = kWebPage;
-    EXPECT_EQ(std::ranges::count(contact, '@'), 1);
-    EXPECT_EQ(contact.find(':'), std::string_view::npos) << "given without mailto:";
-    EXPECT_TRUE(page.starts_with("http://") || page.starts_with("https://"));
-    EXPECT_EQ(ContactTarget(), "mailto:" + std::string(contact));
+    const std::wstring_view contact = kContactAddress, page = kWebPage;
+    EXPECT_EQ(std::ranges::count(contact, L'@'), 1);
+    EXPECT_EQ(contact.find(L':'), std::wstring_view::npos) << L"given without mailto:";
+    EXPECT_TRUE(page.starts_with(L"http://") || page.starts_with(L"https://"));
+    EXPECT_EQ(ContactTarget(), L"mailto:" + std::wstring(contact));
 }
 
 }  // namespace

@@ -8,27 +8,15 @@
 namespace brevant {
 namespace {
 
-// Lead bytes of a double-byte code page shaped like Japanese Shift-JIS, whose
-// second bytes include "\" (0x5C), as in the character 0x95 0x5C.
-bool IsShiftJisLeadByte(unsigned char byte)
-{
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
-bool IsSingleByteOnly(unsigned char)
-{
-    return false;
-}
-
 TEST(HasConfigSwitch, LooksForSlashAndLowerCaseCAnywhere)
 {
     const struct {
-        const char* argument;
+        const wchar_t* argument;
         bool expected;
     } cases[] = {
-        {"/cmsg.cfg", true}, {"/c", true},   {"x/cmsg.cfg", true}, {"//c", true},
-        {"msg.cfg/c", true}, {"/Cmsg.cfg", false}, {"", false}, {"c/", false},
-        {"\\cmsg.cfg", false}, {"/ cmsg.cfg", false}, {"-cmsg.cfg", false},
+        {L"/cmsg.cfg", true}, {L"/c", true},   {L"x/cmsg.cfg", true}, {L"//c", true},
+        {L"msg.cfg/c", true}, {L"/Cmsg.cfg", false}, {L"", false}, {L"c/", false},
+        {L"\\cmsg.cfg", false}, {L"/ cmsg.cfg", false}, {L"-cmsg.cfg", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.argument);
@@ -37,92 +25,78 @@ TEST(HasConfigSwitch, LooksForSlashAndLowerCaseCAnywhere)
 }
 
 struct PathCase {
-    std::string argument;
-    std::string programPath;
-    std::string expected;
+    std::wstring argument;
+    std::wstring programPath;
+    std::wstring expected;
 };
 
-void ExpectPaths(const std::vector<PathCase>& cases, const LeadBytePredicate& isLeadByte)
+void ExpectPaths(const std::vector<PathCase>& cases)
 {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.argument) + " run as " + testing::PrintToString(c.programPath));
-        EXPECT_EQ(ConfigPathFromArgument(c.argument, c.programPath, isLeadByte), c.expected);
+        EXPECT_EQ(ConfigPathFromArgument(c.argument, c.programPath), c.expected);
     }
 }
 
-const std::string Program = "C:\\Tools\\brevant.exe";
+const std::wstring Program = L"C:\\Tools\\brevant.exe";
 
 TEST(ConfigPathFromArgument, BareNameIsTakenFromTheProgramsFolder)
 {
     ExpectPaths({
-                    {"/cmsg.cfg", Program, "C:\\Tools\\msg.cfg"},
-                    {"x/cmsg.cfg", Program, "C:\\Tools\\msg.cfg"},
-                    {"/c  msg.cfg", Program, "C:\\Tools\\  msg.cfg"},
-                    {"/c", Program, "C:\\Tools\\"},
-                    {"/c/cmsg.cfg", Program, "C:\\Tools\\/cmsg.cfg"},
-                    {"/cconf/msg.cfg", Program, "C:\\Tools\\conf/msg.cfg"},
-                    {"/cmsg.cfg", "\\\\server\\share\\app\\brevant.exe", "\\\\server\\share\\app\\msg.cfg"},
-                    {"/cmsg.cfg", "D:brevant.exe", "D:msg.cfg"},
-                    {"/cmsg.cfg", "brevant.exe", "msg.cfg"},
-                    {"/cmsg.cfg", "", "msg.cfg"},
-                },
-                IsShiftJisLeadByte);
+                    {L"/cmsg.cfg", Program, L"C:\\Tools\\msg.cfg"},
+                    {L"x/cmsg.cfg", Program, L"C:\\Tools\\msg.cfg"},
+                    {L"/c  msg.cfg", Program, L"C:\\Tools\\  msg.cfg"},
+                    {L"/c", Program, L"C:\\Tools\\"},
+                    {L"/c/cmsg.cfg", Program, L"C:\\Tools\\/cmsg.cfg"},
+                    {L"/cconf/msg.cfg", Program, L"C:\\Tools\\conf/msg.cfg"},
+                    {L"/cmsg.cfg", L"\\\\server\\share\\app\\brevant.exe", L"\\\\server\\share\\app\\msg.cfg"},
+                    {L"/cmsg.cfg", L"D:brevant.exe", L"D:msg.cfg"},
+                    {L"/cmsg.cfg", L"brevant.exe", L"msg.cfg"},
+                    {L"/cmsg.cfg", L"", L"msg.cfg"},
+                });
 }
 
 TEST(ConfigPathFromArgument, NameWithAFolderPartIsPassedUnchanged)
 {
     ExpectPaths({
-                    {"/cconf\\msg.cfg", Program, "conf\\msg.cfg"},
-                    {"/c..\\msg.cfg", Program, "..\\msg.cfg"},
-                    {"/c.\\msg.cfg", Program, ".\\msg.cfg"},
-                    {"/cD:msg.cfg", Program, "D:msg.cfg"},
-                    {"/cD:\\cfg\\msg.cfg", Program, "D:\\cfg\\msg.cfg"},
-                    {"/c\\cfg\\msg.cfg", Program, "\\cfg\\msg.cfg"},
-                    {"/c\\\\server\\share\\msg.cfg", Program, "\\\\server\\share\\msg.cfg"},
-                    {"x/cC:\\a b\\msg.cfg", Program, "C:\\a b\\msg.cfg"},
-                    {"/cfolder\\", Program, "folder\\"},
-                    {"/c:", Program, ":"},
-                },
-                IsShiftJisLeadByte);
+                    {L"/cconf\\msg.cfg", Program, L"conf\\msg.cfg"},
+                    {L"/c..\\msg.cfg", Program, L"..\\msg.cfg"},
+                    {L"/c.\\msg.cfg", Program, L".\\msg.cfg"},
+                    {L"/cD:msg.cfg", Program, L"D:msg.cfg"},
+                    {L"/cD:\\cfg\\msg.cfg", Program, L"D:\\cfg\\msg.cfg"},
+                    {L"/c\\cfg\\msg.cfg", Program, L"\\cfg\\msg.cfg"},
+                    {L"/c\\\\server\\share\\msg.cfg", Program, L"\\\\server\\share\\msg.cfg"},
+                    {L"x/cC:\\a b\\msg.cfg", Program, L"C:\\a b\\msg.cfg"},
+                    {L"/cfolder\\", Program, L"folder\\"},
+                    {L"/c:", Program, L":"},
+                });
 }
 
-TEST(ConfigPathFromArgument, SecondHalfOfADoubleByteCharacterIsNoSeparator)
-{
-    // 0x95 0x5C is one character whose second byte is "\".
-    ExpectPaths({
-                    {"/c\x95\x5C.cfg", Program, "C:\\Tools\\\x95\x5C.cfg"},
-                    {"/cname\x81:", Program, "C:\\Tools\\name\x81:"},
-                    {"/cdir\\\x95\x5C.cfg", Program, "dir\\\x95\x5C.cfg"},
-                    {"/c\x95\x5C\\x.cfg", Program, "\x95\x5C\\x.cfg"},
-                    // A second byte that could also open a character does not.
-                    {"/c\x95\x95\\x.cfg", Program, "\x95\x95\\x.cfg"},
-                    // A lead byte at the very end has no second half to skip.
-                    {"/cname\x95", Program, "C:\\Tools\\name\x95"},
-                    {"/cmsg.cfg", "C:\\\x95\x5C" "brevant.exe", "C:\\msg.cfg"},
-                    {"/cmsg.cfg", "C:\\\x95\x5C\\brevant.exe", "C:\\\x95\x5C\\msg.cfg"},
-                },
-                IsShiftJisLeadByte);
-}
-
-TEST(ConfigPathFromArgument, WithoutDoubleByteCharactersEveryBackslashSeparates)
+// Names in any script, read from the wide command line: only a backslash or
+// a colon separates, never a letter that best-fits to one, nor either half
+// of a surrogate pair.
+TEST(ConfigPathFromArgument, AnyLetterIsPartOfTheName)
 {
     ExpectPaths({
-                    {"/c\x95\x5C.cfg", Program, "\x95\x5C.cfg"},
-                    {"/cmsg.cfg", "C:\\\x95\x5C" "brevant.exe", "C:\\\x95\x5Cmsg.cfg"},
-                },
-                IsSingleByteOnly);
+        {L"/c\x03A9mega.cfg", Program, L"C:\\Tools\\\x03A9mega.cfg"},
+        {L"/c\x65E5\x672C.cfg", Program, L"C:\\Tools\\\x65E5\x672C.cfg"},
+        {L"/c\xD83D\xDCC5.cfg", Program, L"C:\\Tools\\\xD83D\xDCC5.cfg"},
+        {L"/c\xFF3C.cfg", Program, L"C:\\Tools\\\xFF3C.cfg"},
+        {L"/cmsg.cfg", L"C:\\\x0141ukasz\\brevant.exe", L"C:\\\x0141ukasz\\msg.cfg"},
+        {L"/c\x041D\\msg.cfg", Program, L"\x041D\\msg.cfg"},
+    });
 }
 
 TEST(PathTooLongMessage, NamesThePathOnlyWhenThePlatformCouldNotTakeIt)
 {
     for (const std::size_t length : {std::size_t{4}, LongestConfigPath - 1, LongestConfigPath})
-        EXPECT_EQ(PathTooLongMessage("C:\\" + std::string(length - 3, 'x')), std::nullopt) << length;
+        EXPECT_EQ(PathTooLongMessage(L"C:\\" + std::wstring(length - 3, L'x')), std::nullopt) << length;
     for (const std::size_t length : {LongestConfigPath + 1, std::size_t{300}, std::size_t{32767}}) {
-        const std::string path = "C:\\" + std::string(length - 3, 'x');
+        const std::wstring path = L"C:\\" + std::wstring(length - 3, L'x');
         const auto message = PathTooLongMessage(path);
         ASSERT_TRUE(message.has_value()) << length;
-        EXPECT_NE(message->find(" " + path + " "), std::string::npos);
-        EXPECT_NE(message->find("too long"), std::string::npos);
+        EXPECT_NE(message->find(L" " + path + L" "), std::wstring::npos);
+        EXPECT_NE(message->find(L"too long"), std::wstring::npos);
     }
 }
 

@@ -12,26 +12,26 @@ namespace brevant {
 namespace {
 
 struct TextCase {
-    std::string input;
-    std::string expected;
+    std::wstring input;
+    std::wstring expected;
 };
 
 TEST(LineBreaksToCarets, EveryKindOfLineBreakBecomesOneCaret)
 {
     const std::vector<TextCase> cases = {
-        {"", ""},
-        {"Back soon\r\nWait here", "Back soon^Wait here"},
-        {"lone\nfeed", "lone^feed"},
-        {"lone\rreturn", "lone^return"},
-        {"a\r\r\nb", "a^^b"},
-        {"a\n\rb", "a^^b"},
-        {"a\r\n\r\nb", "a^^b"},
-        {"\r\n", "^"},
-        {"\n\n\n", "^^^"},
-        {"trailing\r", "trailing^"},
-        {"typed ^ caret", "typed ^ caret"},
-        {"tab\tand \"quotes\" = [x] ;y", "tab\tand \"quotes\" = [x] ;y"},
-        {"\xE4\xF6\xFC\x81\x5C", "\xE4\xF6\xFC\x81\x5C"},
+        {L"", L""},
+        {L"Back soon\r\nWait here", L"Back soon^Wait here"},
+        {L"lone\nfeed", L"lone^feed"},
+        {L"lone\rreturn", L"lone^return"},
+        {L"a\r\r\nb", L"a^^b"},
+        {L"a\n\rb", L"a^^b"},
+        {L"a\r\n\r\nb", L"a^^b"},
+        {L"\r\n", L"^"},
+        {L"\n\n\n", L"^^^"},
+        {L"trailing\r", L"trailing^"},
+        {L"typed ^ caret", L"typed ^ caret"},
+        {L"tab\tand \"quotes\" = [x] ;y", L"tab\tand \"quotes\" = [x] ;y"},
+        {L"\xE4\xF6\xFC\x81\x5C", L"\xE4\xF6\xFC\x81\x5C"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.input));
@@ -44,10 +44,10 @@ TEST(LineBreaksToCarets, EveryKindOfLineBreakBecomesOneCaret)
 TEST(LineBreaksToCarets, TextCannotSmuggleAKeyOntoALineOfItsOwn)
 {
     const std::vector<TextCase> cases = {
-        {"Hello\nType=3", "Hello^Type=3"},
-        {"Hello\rType=3", "Hello^Type=3"},
-        {"Hello\r\nType=3", "Hello^Type=3"},
-        {"Hi\n[Other]\rType=3\n", "Hi^[Other]^Type=3^"},
+        {L"Hello\nType=3", L"Hello^Type=3"},
+        {L"Hello\rType=3", L"Hello^Type=3"},
+        {L"Hello\r\nType=3", L"Hello^Type=3"},
+        {L"Hi\n[Other]\rType=3\n", L"Hi^[Other]^Type=3^"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.input));
@@ -58,15 +58,15 @@ TEST(LineBreaksToCarets, TextCannotSmuggleAKeyOntoALineOfItsOwn)
 TEST(LineBreaksToCarets, NeverLeavesALineBreakInRandomText)
 {
     std::mt19937 random(7);
-    const std::string alphabet = "ab^\r\n \t";
+    const std::wstring alphabet = L"ab^\r\n \t";
     for (int round = 0; round < 2000; ++round) {
-        std::string text;
+        std::wstring text;
         const auto length = random() % 20;
         for (unsigned i = 0; i < length; ++i)
             text += alphabet[random() % alphabet.size()];
         SCOPED_TRACE(testing::PrintToString(text));
-        const std::string value = LineBreaksToCarets(text);
-        EXPECT_EQ(value.find_first_of("\r\n"), std::string::npos);
+        const std::wstring value = LineBreaksToCarets(text);
+        EXPECT_EQ(value.find_first_of(L"\r\n"), std::wstring::npos);
         EXPECT_LE(value.size(), text.size());
     }
 }
@@ -74,12 +74,12 @@ TEST(LineBreaksToCarets, NeverLeavesALineBreakInRandomText)
 TEST(CaretsToLineBreaks, EveryCaretBecomesCrLf)
 {
     const std::vector<TextCase> cases = {
-        {"", ""},
-        {"Back soon^Wait here", "Back soon\r\nWait here"},
-        {"^^", "\r\n\r\n"},
-        {"^start and end^", "\r\nstart and end\r\n"},
-        {"no carets here", "no carets here"},
-        {"a\nb", "a\nb"},
+        {L"", L""},
+        {L"Back soon^Wait here", L"Back soon\r\nWait here"},
+        {L"^^", L"\r\n\r\n"},
+        {L"^start and end^", L"\r\nstart and end\r\n"},
+        {L"no carets here", L"no carets here"},
+        {L"a\nb", L"a\nb"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.input));
@@ -89,33 +89,33 @@ TEST(CaretsToLineBreaks, EveryCaretBecomesCrLf)
 
 TEST(CaretsToLineBreaks, TextWithCrLfBreaksSurvivesTheRoundTrip)
 {
-    for (const char* text : {"", "one line", "two\r\nlines", "\r\n\r\nblank lines\r\n"}) {
-        SCOPED_TRACE(testing::PrintToString(std::string(text)));
+    for (const wchar_t* text : {L"", L"one line", L"two\r\nlines", L"\r\n\r\nblank lines\r\n"}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(text)));
         EXPECT_EQ(CaretsToLineBreaks(LineBreaksToCarets(text)), text);
     }
     // What the memo cannot keep apart from a line break: a typed caret, and
     // lone returns or feeds, which come back as the memo's own line break.
-    EXPECT_EQ(CaretsToLineBreaks(LineBreaksToCarets("a^b")), "a\r\nb");
-    EXPECT_EQ(CaretsToLineBreaks(LineBreaksToCarets("a\nb\rc")), "a\r\nb\r\nc");
+    EXPECT_EQ(CaretsToLineBreaks(LineBreaksToCarets(L"a^b")), L"a\r\nb");
+    EXPECT_EQ(CaretsToLineBreaks(LineBreaksToCarets(L"a\nb\rc")), L"a\r\nb\r\nc");
 }
 
 TEST(QuotedForProfile, QuotesOnlyValuesThePlatformWouldCut)
 {
     const std::vector<TextCase> cases = {
-        {"", ""},
-        {"Back soon^Wait here", "Back soon^Wait here"},
-        {"inner \"quotes\" and 'marks' here", "inner \"quotes\" and 'marks' here"},
-        {"15", "15"},
-        {" lead", "\" lead\""},
-        {"trail ", "\"trail \""},
-        {" ", "\" \""},
-        {"\"quoted\"", "\"\"quoted\"\""},
-        {"\"Hi\" she said", "\"\"Hi\" she said\""},
-        {"'tis", "\"'tis\""},
-        {"\"", "\"\"\""},
-        {"tab\tinside", "\"tab\tinside\""},
-        {"caf\xE9", "\"caf\xE9\""},
-        {"\x81\x40", "\"\x81\x40\""},
+        {L"", L""},
+        {L"Back soon^Wait here", L"Back soon^Wait here"},
+        {L"inner \"quotes\" and 'marks' here", L"inner \"quotes\" and 'marks' here"},
+        {L"15", L"15"},
+        {L" lead", L"\" lead\""},
+        {L"trail ", L"\"trail \""},
+        {L" ", L"\" \""},
+        {L"\"quoted\"", L"\"\"quoted\"\""},
+        {L"\"Hi\" she said", L"\"\"Hi\" she said\""},
+        {L"'tis", L"\"'tis\""},
+        {L"\"", L"\"\"\""},
+        {L"tab\tinside", L"\"tab\tinside\""},
+        {L"caf\xE9", L"\"caf\xE9\""},
+        {L"\x81\x40", L"\"\x81\x40\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.input));
@@ -153,18 +153,18 @@ TEST(FileTypeCode, OtherCodesNameNoKind)
 TEST(HexPrefixAsDollar, OnlyALeadingZeroXBeforeMoreTextIsReplaced)
 {
     const std::vector<TextCase> cases = {
-        {"0x3", "$3"},
-        {"0X1f", "$1f"},
-        {"0x-1", "$-1"},
-        {"0x", "0x"},
-        {"0X", "0X"},
-        {"0", "0"},
-        {"", ""},
-        {"00x3", "00x3"},
-        {"x3", "x3"},
-        {" 0x3", " 0x3"},
-        {"0y3", "0y3"},
-        {"$3", "$3"},
+        {L"0x3", L"$3"},
+        {L"0X1f", L"$1f"},
+        {L"0x-1", L"$-1"},
+        {L"0x", L"0x"},
+        {L"0X", L"0X"},
+        {L"0", L"0"},
+        {L"", L""},
+        {L"00x3", L"00x3"},
+        {L"x3", L"x3"},
+        {L" 0x3", L" 0x3"},
+        {L"0y3", L"0y3"},
+        {L"$3", L"$3"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.input);
@@ -175,30 +175,30 @@ TEST(HexPrefixAsDollar, OnlyALeadingZeroXBeforeMoreTextIsReplaced)
 TEST(ConfigNumberOr, ReadsWholeNumbersAndFallsBackForAnythingElse)
 {
     const struct {
-        const char* text;
+        const wchar_t* text;
         int32_t expected;
     } cases[] = {
-        {"3", 3},
-        {"0x3", 3},
-        {"0X3", 3},
-        {"$3", 3},
-        {"0x1F", 31},
-        {"0", 0},
-        {"-5", -5},
-        {" 2", 2},
-        {"007", 7},
-        {"$FFFFFFFF", -1},
-        {"0xFFFFFFFF", -1},
-        {"2147483647", 2147483647},
-        {"2147483648", 99},
-        {"0x100000000", 99},
-        {"0x", 99},
-        {"0x-1", 99},
-        {"abc", 99},
-        {"", 99},
-        {"2 ", 99},
-        {"3.0", 99},
-        {"99999999999", 99},
+        {L"3", 3},
+        {L"0x3", 3},
+        {L"0X3", 3},
+        {L"$3", 3},
+        {L"0x1F", 31},
+        {L"0", 0},
+        {L"-5", -5},
+        {L" 2", 2},
+        {L"007", 7},
+        {L"$FFFFFFFF", -1},
+        {L"0xFFFFFFFF", -1},
+        {L"2147483647", 2147483647},
+        {L"2147483648", 99},
+        {L"0x100000000", 99},
+        {L"0x", 99},
+        {L"0x-1", 99},
+        {L"abc", 99},
+        {L"", 99},
+        {L"2 ", 99},
+        {L"3.0", 99},
+        {L"99999999999", 99},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -208,16 +208,16 @@ TEST(ConfigNumberOr, ReadsWholeNumbersAndFallsBackForAnythingElse)
 
 TEST(IsClockTime, AColonAnywhereMakesAClockTime)
 {
-    EXPECT_TRUE(IsClockTime("15:30:00"));
-    EXPECT_TRUE(IsClockTime("3:30:00 PM"));
-    EXPECT_TRUE(IsClockTime(":"));
-    EXPECT_TRUE(IsClockTime("abc:"));
-    EXPECT_FALSE(IsClockTime("15"));
-    EXPECT_FALSE(IsClockTime(""));
-    EXPECT_FALSE(IsClockTime("15.30.00"));
+    EXPECT_TRUE(IsClockTime(L"15:30:00"));
+    EXPECT_TRUE(IsClockTime(L"3:30:00 PM"));
+    EXPECT_TRUE(IsClockTime(L":"));
+    EXPECT_TRUE(IsClockTime(L"abc:"));
+    EXPECT_FALSE(IsClockTime(L"15"));
+    EXPECT_FALSE(IsClockTime(L""));
+    EXPECT_FALSE(IsClockTime(L"15.30.00"));
 }
 
-ButtonTicks TicksOf(std::initializer_list<std::string_view> tokens)
+ButtonTicks TicksOf(std::initializer_list<std::wstring_view> tokens)
 {
     ButtonTicks ticks;
     for (std::size_t i = 0; i < ButtonTokens.size(); ++i) {
@@ -241,9 +241,9 @@ DialogButtonSet BitsOf(const ButtonTicks& ticks)
 
 TEST(ButtonTokens, TableHoldsTheTokensInWritingOrderWithTheirBits)
 {
-    const std::vector<std::pair<std::string_view, DialogButtonSet>> expected = {
-        {"YES", 0x1}, {"NO", 0x2}, {"OK", 0x4}, {"CANCEL", 0x8}, {"HELP", 0x400},
-        {"ABORT", 0x10}, {"RETRY", 0x20}, {"IGNORE", 0x40}, {"ALLBTN", 0x80},
+    const std::vector<std::pair<std::wstring_view, DialogButtonSet>> expected = {
+        {L"YES", 0x1}, {L"NO", 0x2}, {L"OK", 0x4}, {L"CANCEL", 0x8}, {L"HELP", 0x400},
+        {L"ABORT", 0x10}, {L"RETRY", 0x20}, {L"IGNORE", 0x40}, {L"ALLBTN", 0x80},
     };
     ASSERT_EQ(ButtonTokens.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -255,52 +255,52 @@ TEST(ButtonTokens, TableHoldsTheTokensInWritingOrderWithTheirBits)
 TEST(ContainsToken, FindsTokensOfTheirOwnOnly)
 {
     const struct {
-        const char* value;
-        const char* token;
+        const wchar_t* value;
+        const wchar_t* token;
         bool expected;
     } cases[] = {
-        {"YES", "YES", true},
-        {"XXYESXX", "YES", true},
-        {"NOYES", "YES", true},
-        {"yes", "YES", false},
-        {"Yes", "YES", false},
-        {"IGNORE", "NO", false},
-        {"IGNORE", "IGNORE", true},
-        {"NOIGNORE", "NO", true},
-        {"IGNORENO", "NO", true},
-        {"IGNOREIGNORE", "NO", false},
-        {"IGNORNO", "NO", true},
-        {"IGNORNO", "IGNORE", false},
-        {"IGNOREXNO", "NO", true},
-        {"YES,NO", "NO", true},
-        {"CANCELLED", "CANCEL", true},
-        {"ALLBTN", "ALLBTN", true},
-        {"ALL", "ALLBTN", false},
-        {"", "YES", false},
-        {"YES", "", false},
+        {L"YES", L"YES", true},
+        {L"XXYESXX", L"YES", true},
+        {L"NOYES", L"YES", true},
+        {L"yes", L"YES", false},
+        {L"Yes", L"YES", false},
+        {L"IGNORE", L"NO", false},
+        {L"IGNORE", L"IGNORE", true},
+        {L"NOIGNORE", L"NO", true},
+        {L"IGNORENO", L"NO", true},
+        {L"IGNOREIGNORE", L"NO", false},
+        {L"IGNORNO", L"NO", true},
+        {L"IGNORNO", L"IGNORE", false},
+        {L"IGNOREXNO", L"NO", true},
+        {L"YES,NO", L"NO", true},
+        {L"CANCELLED", L"CANCEL", true},
+        {L"ALLBTN", L"ALLBTN", true},
+        {L"ALL", L"ALLBTN", false},
+        {L"", L"YES", false},
+        {L"YES", L"", false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.value) + " / " + c.token);
+        SCOPED_TRACE(std::wstring(c.value) + L" / " + c.token);
         EXPECT_EQ(ContainsToken(c.value, c.token), c.expected);
     }
 }
 
 TEST(ButtonsValue, FollowsTheSelectedRadioButton)
 {
-    const ButtonTicks yesHelpRetry = TicksOf({"YES", "HELP", "RETRY"});
+    const ButtonTicks yesHelpRetry = TicksOf({L"YES", L"HELP", L"RETRY"});
     const struct {
         ButtonsChoice choice;
         ButtonTicks ticks;
-        const char* expected;
+        const wchar_t* expected;
     } cases[] = {
-        {ButtonsChoice::Hide, yesHelpRetry, ""},
-        {ButtonsChoice::None, yesHelpRetry, ""},
-        {ButtonsChoice::ShowAll, {}, "ALL"},
-        {ButtonsChoice::ShowAll, yesHelpRetry, "ALL"},
-        {ButtonsChoice::Display, {}, ""},
-        {ButtonsChoice::Display, yesHelpRetry, "YESHELPRETRY"},
-        {ButtonsChoice::Display, TicksOf({"YES", "NO", "IGNORE"}), "YESNOIGNORE"},
-        {ButtonsChoice::Display, ButtonTicks().set(), "YESNOOKCANCELHELPABORTRETRYIGNOREALLBTN"},
+        {ButtonsChoice::Hide, yesHelpRetry, L""},
+        {ButtonsChoice::None, yesHelpRetry, L""},
+        {ButtonsChoice::ShowAll, {}, L"ALL"},
+        {ButtonsChoice::ShowAll, yesHelpRetry, L"ALL"},
+        {ButtonsChoice::Display, {}, L""},
+        {ButtonsChoice::Display, yesHelpRetry, L"YESHELPRETRY"},
+        {ButtonsChoice::Display, TicksOf({L"YES", L"NO", L"IGNORE"}), L"YESNOIGNORE"},
+        {ButtonsChoice::Display, ButtonTicks().set(), L"YESNOOKCANCELHELPABORTRETRYIGNOREALLBTN"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expected);
@@ -311,27 +311,27 @@ TEST(ButtonsValue, FollowsTheSelectedRadioButton)
 TEST(ReadButtonsValue, DecidesWhatTheLoaderDoes)
 {
     const struct {
-        const char* value;
+        const wchar_t* value;
         ButtonsChoice choice;
         ButtonTicks ticks;
         DialogButtonSet bits;
     } cases[] = {
-        {"", ButtonsChoice::Hide, {}, 0},
-        {"ALL", ButtonsChoice::ShowAll, ButtonTicks().set(), AllShownButtons},
-        {"all", ButtonsChoice::Display, {}, 0},
-        {"ALL ", ButtonsChoice::Display, {}, 0},
-        {" ", ButtonsChoice::Display, {}, 0},
-        {"yes", ButtonsChoice::Display, {}, 0},
-        {"IGNORE", ButtonsChoice::Display, TicksOf({"IGNORE"}), 0x40},
-        {"NOIGNORE", ButtonsChoice::Display, TicksOf({"NO", "IGNORE"}), 0x42},
-        {"YES,NO", ButtonsChoice::Display, TicksOf({"YES", "NO"}), 0x3},
-        {"HELPYES", ButtonsChoice::Display, TicksOf({"YES", "HELP"}), 0x401},
-        {"ALLBTN", ButtonsChoice::Display, TicksOf({"ALLBTN"}), 0x80},
-        {"YESHELPRETRY", ButtonsChoice::Display, TicksOf({"YES", "HELP", "RETRY"}), 0x421},
-        {"YESNOIGNORE", ButtonsChoice::Display, TicksOf({"YES", "NO", "IGNORE"}), 0x43},
+        {L"", ButtonsChoice::Hide, {}, 0},
+        {L"ALL", ButtonsChoice::ShowAll, ButtonTicks().set(), AllShownButtons},
+        {L"all", ButtonsChoice::Display, {}, 0},
+        {L"ALL ", ButtonsChoice::Display, {}, 0},
+        {L" ", ButtonsChoice::Display, {}, 0},
+        {L"yes", ButtonsChoice::Display, {}, 0},
+        {L"IGNORE", ButtonsChoice::Display, TicksOf({L"IGNORE"}), 0x40},
+        {L"NOIGNORE", ButtonsChoice::Display, TicksOf({L"NO", L"IGNORE"}), 0x42},
+        {L"YES,NO", ButtonsChoice::Display, TicksOf({L"YES", L"NO"}), 0x3},
+        {L"HELPYES", ButtonsChoice::Display, TicksOf({L"YES", L"HELP"}), 0x401},
+        {L"ALLBTN", ButtonsChoice::Display, TicksOf({L"ALLBTN"}), 0x80},
+        {L"YESHELPRETRY", ButtonsChoice::Display, TicksOf({L"YES", L"HELP", L"RETRY"}), 0x421},
+        {L"YESNOIGNORE", ButtonsChoice::Display, TicksOf({L"YES", L"NO", L"IGNORE"}), 0x43},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(std::string(c.value)));
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.value)));
         const ButtonsSelection read = ReadButtonsValue(c.value);
         EXPECT_EQ(read.choice, c.choice);
         EXPECT_EQ(read.ticks, c.ticks);
@@ -344,7 +344,7 @@ TEST(ReadButtonsValue, EveryValueTheWriterProducesLoadsBackAsTheTickedSet)
 {
     for (unsigned long subset = 0; subset < (1ul << ButtonTokens.size()); ++subset) {
         const ButtonTicks ticks(subset);
-        const std::string value = ButtonsValue({ButtonsChoice::Display, ticks});
+        const std::wstring value = ButtonsValue({ButtonsChoice::Display, ticks});
         SCOPED_TRACE(value);
         const ButtonsSelection read = ReadButtonsValue(value);
         EXPECT_EQ(read.choice, ticks.none() ? ButtonsChoice::Hide : ButtonsChoice::Display);

@@ -12,32 +12,32 @@ namespace {
 TEST(WithClosingFullStop, AppendsAFullStopAfterCodesAbove0x2E)
 {
     struct Case {
-        const char* message;
-        const char* shown;
+        const wchar_t* message;
+        const wchar_t* shown;
     };
     const Case cases[] = {
-        {"", ""},
-        {"'abc' is not a valid integer value", "'abc' is not a valid integer value."},
-        {"Invalid argument to time encode", "Invalid argument to time encode."},
-        {"Unable to write to C:\\temp\\msg.cfg", "Unable to write to C:\\temp\\msg.cfg."},
-        {"Ends in a full stop.", "Ends in a full stop."},
-        {"Ends in an exclamation mark!", "Ends in an exclamation mark!"},
-        {"(closing parenthesis)", "(closing parenthesis)"},
-        {"minus-", "minus-"},
-        {"trailing space ", "trailing space "},
-        {"tab\t", "tab\t"},
-        {"line\r\n", "line\r\n"},
-        {"slash/", "slash/."},
-        {"digit 0", "digit 0."},
-        {"colon:", "colon:."},
-        {"tilde~", "tilde~."},
-        {"Z", "Z."},
-        {"\x7F", "\x7F."},
-        {"\x80", "\x80."},                 // codes of 0x80 and more count unsigned
-        {"caf\xE9", "caf\xE9."},
-        {"\xFF", "\xFF."},
-        {"\x82\xA0", "\x82\xA0."},         // a double-byte character
-        {"\x82\x40", "\x82\x40."},
+        {L"", L""},
+        {L"'abc' is not a valid integer value", L"'abc' is not a valid integer value."},
+        {L"Invalid argument to time encode", L"Invalid argument to time encode."},
+        {L"Unable to write to C:\\temp\\msg.cfg", L"Unable to write to C:\\temp\\msg.cfg."},
+        {L"Ends in a full stop.", L"Ends in a full stop."},
+        {L"Ends in an exclamation mark!", L"Ends in an exclamation mark!"},
+        {L"(closing parenthesis)", L"(closing parenthesis)"},
+        {L"minus-", L"minus-"},
+        {L"trailing space ", L"trailing space "},
+        {L"tab\t", L"tab\t"},
+        {L"line\r\n", L"line\r\n"},
+        {L"slash/", L"slash/."},
+        {L"digit 0", L"digit 0."},
+        {L"colon:", L"colon:."},
+        {L"tilde~", L"tilde~."},
+        {L"Z", L"Z."},
+        {L"\x7F", L"\x7F."},
+        {L"\x80", L"\x80."},                 // codes of 0x80 and more count unsigned
+        {L"caf\xE9", L"caf\xE9."},
+        {L"\xFF", L"\xFF."},
+        {L"\x82\xA0", L"\x82\xA0."},         // a double-byte character
+        {L"\x82\x40", L"\x82\x40."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -47,10 +47,10 @@ TEST(WithClosingFullStop, AppendsAFullStopAfterCodesAbove0x2E)
 
 TEST(ErrorMessageOf, TakesTheTextOfAnyStandardException)
 {
-    EXPECT_EQ(ErrorMessageOf(std::make_exception_ptr(Error("'x' is not a valid time"))),
-              "'x' is not a valid time");
-    EXPECT_EQ(ErrorMessageOf(std::make_exception_ptr(std::bad_alloc())), std::bad_alloc().what());
-    EXPECT_EQ(ErrorMessageOf(std::make_exception_ptr(42)), "Unknown error");
+    EXPECT_EQ(ErrorMessageOf(std::make_exception_ptr(Error(L"'x' is not a valid time"))),
+              L"'x' is not a valid time");
+    EXPECT_EQ(ErrorMessageOf(std::make_exception_ptr(std::bad_alloc())), L"std::bad_alloc");
+    EXPECT_EQ(ErrorMessageOf(std::make_exception_ptr(42)), L"Unknown error");
 }
 
 }  // namespace

@@ -17,20 +17,20 @@ TEST(IntegerToText, WritesPlainDecimalDigits)
 {
     const struct {
         int32_t value;
-        const char* text;
+        const wchar_t* text;
     } cases[] = {
-        {0, "0"}, {60, "60"}, {-5, "-5"}, {2147483647, "2147483647"}, {INT32_MIN, "-2147483648"},
+        {0, L"0"}, {60, L"60"}, {-5, L"-5"}, {2147483647, L"2147483647"}, {INT32_MIN, L"-2147483648"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IntegerToText(c.value), c.text);
 }
 
 struct IntegerTextCase {
-    std::string text;
+    std::wstring text;
     std::optional<int32_t> value;  // nullopt: invalid
 };
 
-void PrintTo(const IntegerTextCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const IntegerTextCase& c, std::ostream* os) { *os << testing::PrintToString(std::wstring(c.text)); }
 
 class TextToIntegerTest : public testing::TestWithParam<IntegerTextCase> {};
 
@@ -45,37 +45,37 @@ TEST_P(TextToIntegerTest, AcceptsExactlyTheGrammar)
     }
     try {
         TextToInteger(text);
-        ADD_FAILURE() << "accepted";
+        ADD_FAILURE() << L"accepted";
     } catch (const Error& error) {
-        EXPECT_EQ(error.what(), "'" + text + "' is not a valid integer value");
+        EXPECT_EQ(error.Message(), L"'" + text + L"' is not a valid integer value");
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Valid, TextToIntegerTest,
-    testing::Values(IntegerTextCase{" 42", 42}, IntegerTextCase{"+7", 7}, IntegerTextCase{"007", 7},
-                    IntegerTextCase{"$1F", 31}, IntegerTextCase{"$1f", 31}, IntegerTextCase{"0", 0},
-                    IntegerTextCase{"-0", 0}, IntegerTextCase{"   -15", -15},
-                    IntegerTextCase{"-2147483648", INT32_MIN}, IntegerTextCase{"2147483647", INT32_MAX},
-                    IntegerTextCase{"+2147483647", INT32_MAX}, IntegerTextCase{"$FFFFFFFF", -1},
-                    IntegerTextCase{"$80000000", INT32_MIN}, IntegerTextCase{"$7fffffff", INT32_MAX},
-                    IntegerTextCase{"$00000000000FF", 255}, IntegerTextCase{"$0", 0},
-                    IntegerTextCase{std::string(5000, '0') + "12", 12},
-                    IntegerTextCase{std::string("$").append(5000, '0').append("a"), 10}));
+    testing::Values(IntegerTextCase{L" 42", 42}, IntegerTextCase{L"+7", 7}, IntegerTextCase{L"007", 7},
+                    IntegerTextCase{L"$1F", 31}, IntegerTextCase{L"$1f", 31}, IntegerTextCase{L"0", 0},
+                    IntegerTextCase{L"-0", 0}, IntegerTextCase{L"   -15", -15},
+                    IntegerTextCase{L"-2147483648", INT32_MIN}, IntegerTextCase{L"2147483647", INT32_MAX},
+                    IntegerTextCase{L"+2147483647", INT32_MAX}, IntegerTextCase{L"$FFFFFFFF", -1},
+                    IntegerTextCase{L"$80000000", INT32_MIN}, IntegerTextCase{L"$7fffffff", INT32_MAX},
+                    IntegerTextCase{L"$00000000000FF", 255}, IntegerTextCase{L"$0", 0},
+                    IntegerTextCase{std::wstring(5000, L'0') + L"12", 12},
+                    IntegerTextCase{std::wstring(L"$").append(5000, L'0').append(L"a"), 10}));
 
 INSTANTIATE_TEST_SUITE_P(
     Invalid, TextToIntegerTest,
-    testing::Values(IntegerTextCase{"2147483648", {}}, IntegerTextCase{"-2147483649", {}},
-                    IntegerTextCase{"4294967296", {}}, IntegerTextCase{"$100000000", {}},
-                    IntegerTextCase{"-$1", {}}, IntegerTextCase{"+$1", {}}, IntegerTextCase{"0x1F", {}},
-                    IntegerTextCase{"42 ", {}}, IntegerTextCase{"", {}}, IntegerTextCase{"   ", {}},
-                    IntegerTextCase{"+", {}}, IntegerTextCase{"-", {}}, IntegerTextCase{"$", {}},
-                    IntegerTextCase{"\t42", {}}, IntegerTextCase{"4 2", {}}, IntegerTextCase{"1.5", {}},
-                    IntegerTextCase{"$G", {}}, IntegerTextCase{"$ 1", {}}, IntegerTextCase{"--1", {}},
-                    IntegerTextCase{"+-1", {}}, IntegerTextCase{"- 1", {}}, IntegerTextCase{"1e3", {}},
-                    IntegerTextCase{"12\xB2", {}}, IntegerTextCase{"\xFF", {}},
-                    IntegerTextCase{std::string(5000, '9'), {}},
-                    IntegerTextCase{std::string("$").append(5000, 'F'), {}}));
+    testing::Values(IntegerTextCase{L"2147483648", {}}, IntegerTextCase{L"-2147483649", {}},
+                    IntegerTextCase{L"4294967296", {}}, IntegerTextCase{L"$100000000", {}},
+                    IntegerTextCase{L"-$1", {}}, IntegerTextCase{L"+$1", {}}, IntegerTextCase{L"0x1F", {}},
+                    IntegerTextCase{L"42 ", {}}, IntegerTextCase{L"", {}}, IntegerTextCase{L"   ", {}},
+                    IntegerTextCase{L"+", {}}, IntegerTextCase{L"-", {}}, IntegerTextCase{L"$", {}},
+                    IntegerTextCase{L"\t42", {}}, IntegerTextCase{L"4 2", {}}, IntegerTextCase{L"1.5", {}},
+                    IntegerTextCase{L"$G", {}}, IntegerTextCase{L"$ 1", {}}, IntegerTextCase{L"--1", {}},
+                    IntegerTextCase{L"+-1", {}}, IntegerTextCase{L"- 1", {}}, IntegerTextCase{L"1e3", {}},
+                    IntegerTextCase{L"12\xB2", {}}, IntegerTextCase{L"\xFF", {}},
+                    IntegerTextCase{std::wstring(5000, L'9'), {}},
+                    IntegerTextCase{std::wstring(L"$").append(5000, L'F'), {}}));
 
 TEST(TextToInteger, ReadsBackWhatIntegerToTextWrites)
 {
@@ -89,13 +89,13 @@ TEST(TextToInteger, ReadsBackWhatIntegerToTextWrites)
 // the same or raises its conversion error.
 TEST(TextToInteger, AnyTextConvertsOrRaisesTheConversionError)
 {
-    const std::string alphabet = "0123456789 +-$aAfFgx.\t\x80\xC4\xFF";
+    const std::wstring alphabet = L"0123456789 +-$aAfFgx.\t\x80\xC4\xFF";
     std::mt19937 random(20240607);
     std::uniform_int_distribution<size_t> pick(0, alphabet.size() - 1);
     std::uniform_int_distribution<size_t> length(0, 14);
     int accepted = 0;
     for (int i = 0; i < 20000; ++i) {
-        std::string text;
+        std::wstring text;
         for (size_t n = length(random); n > 0; --n)
             text += alphabet[pick(random)];
         SCOPED_TRACE(text);

@@ -21,9 +21,9 @@ MessageDialogInput Example(DialogButtonSet buttons)
             .frameWidth = 6, .frameHeight = 25, .buttons = buttons};
 }
 
-std::vector<std::string> NamesOf(const MessageDialogLayout& layout)
+std::vector<std::wstring> NamesOf(const MessageDialogLayout& layout)
 {
-    std::vector<std::string> names;
+    std::vector<std::wstring> names;
     for (const PlacedButton& b : layout.buttons)
         names.emplace_back(b.info->name);
     return names;
@@ -56,7 +56,7 @@ TEST(MulDivRounded, RoundsHalvesAwayFromZeroAndRejectsWhatDoesNotFit)
         {INT_MAX, INT_MAX, INT_MAX, INT_MAX},  // the product needs 64 bits
     };
     for (const MulDivCase& c : cases) {
-        SCOPED_TRACE(std::to_string(c.a) + " * " + std::to_string(c.b) + " / " + std::to_string(c.c));
+        SCOPED_TRACE(std::to_wstring(c.a) + L" * " + std::to_wstring(c.b) + L" / " + std::to_wstring(c.c));
         EXPECT_EQ(MulDivRounded(c.a, c.b, c.c), c.expected);
     }
 }
@@ -73,7 +73,7 @@ TEST(MessageDialogMetrics, DialogUnitsFollowTheCharacterSize)
         {5, 15, {10, 15, 13, 19, 63, 26, 5}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE("w " + std::to_string(c.w) + " h " + std::to_string(c.h));
+        SCOPED_TRACE(L"w " + std::to_wstring(c.w) + L" h " + std::to_wstring(c.h));
         EXPECT_EQ(ComputeMetrics(c.w, c.h), c.expected);
     }
 }
@@ -85,7 +85,7 @@ TEST(MessageDialogLayout, WorkedExample)
     EXPECT_EQ(layout.clientHeight, 97);
     EXPECT_EQ(layout.icon, (LayoutRect{12, 13, 32, 32}));
     EXPECT_EQ(layout.label, (LayoutRect{59, 13, 200, 26}));
-    ASSERT_EQ(NamesOf(layout), (std::vector<std::string>{"OK", "Cancel"}));
+    ASSERT_EQ(NamesOf(layout), (std::vector<std::wstring>{L"OK", L"Cancel"}));
     EXPECT_EQ(layout.buttons[0].bounds, (LayoutRect{57, 61, 75, 23}));
     EXPECT_EQ(layout.buttons[1].bounds, (LayoutRect{138, 61, 75, 23}));
     // Outer 277 by 122; the screen's and the window's halves are truncated
@@ -116,8 +116,8 @@ TEST(MessageDialogLayout, EmptySetKeepsTheButtonBand)
 TEST(MessageDialogLayout, ShowAllButtonsGivesNineButtonsInFixedOrder)
 {
     const MessageDialogLayout layout = LayOutMessageDialog(Example(AllShownButtons));
-    ASSERT_EQ(NamesOf(layout), (std::vector<std::string>{"Yes", "No", "OK", "Cancel", "Abort",
-                                                         "Retry", "Ignore", "All", "Help"}));
+    ASSERT_EQ(NamesOf(layout), (std::vector<std::wstring>{L"Yes", L"No", L"OK", L"Cancel", L"Abort",
+                                                         L"Retry", L"Ignore", L"All", L"Help"}));
     // The row (9 * 75 + 8 * 6 = 723) is wider than the text block.
     EXPECT_EQ(layout.clientWidth, 723 + 24);
     for (size_t i = 0; i < layout.buttons.size(); ++i) {
@@ -174,7 +174,7 @@ TEST(MessageDialogLayout, NarrowRowIsCentredUnderAWideText)
 TEST(MessageDialogLayout, DialogIsHeldInsideTheWorkArea)
 {
     struct Case {
-        const char* what;
+        const wchar_t* what;
         int charWidth, textWidth, textHeight;
         DialogButtonSet buttons;
         LayoutRect workArea, window, label;
@@ -183,16 +183,16 @@ TEST(MessageDialogLayout, DialogIsHeldInsideTheWorkArea)
     // The screen less a 40-pixel taskbar: 1203 by 894 left for the text at w 6.
     const LayoutRect taskbarBelow{0, 0, 1280, 984};
     const Case cases[] = {
-        {"fits: as without a limit", 6, 200, 26, B::OK | B::Cancel, taskbarBelow, {502, 451, 277, 122},
+        {L"fits: as without a limit", 6, 200, 26, B::OK | B::Cancel, taskbarBelow, {502, 451, 277, 122},
          {59, 13, 200, 26}, 75},
-        {"a word wider than the room", 6, 6215, 13, B::OK, taskbarBelow, {0, 451, 1280, 122}, {59, 13, 1203, 13}, 75},
-        {"2000 lines: the whole lines that fit", 6, 200, 26'000, B::OK, taskbarBelow, {502, 10, 277, 974},
+        {L"a word wider than the room", 6, 6215, 13, B::OK, taskbarBelow, {0, 451, 1280, 122}, {59, 13, 1203, 13}, 75},
+        {L"2000 lines: the whole lines that fit", 6, 200, 26'000, B::OK, taskbarBelow, {502, 10, 277, 974},
          {59, 13, 200, 884}, 75},
-        {"eleven buttons at a large font", 12, 200, 26, 0x7FF, taskbarBelow, {3, 451, 1274, 122},
+        {L"eleven buttons at a large font", 12, 200, 26, 0x7FF, taskbarBelow, {3, 451, 1274, 122},
          {86, 13, 200, 26}, 100},
-        {"a small dialog across the edge moves", 6, 200, 26, B::OK, {0, 0, 1280, 500}, {502, 378, 277, 122},
+        {L"a small dialog across the edge moves", 6, 200, 26, B::OK, {0, 0, 1280, 500}, {502, 378, 277, 122},
          {59, 13, 200, 26}, 75},
-        {"too small for the icon: from the top left", 6, 200, 26, B::OK, {100, 50, 200, 100},
+        {L"too small for the icon: from the top left", 6, 200, 26, B::OK, {100, 50, 200, 100},
          {100, 50, 200, 122}, {59, 13, 123, 0}, 75},
     };
     for (const Case& c : cases) {
@@ -218,29 +218,29 @@ TEST(MessageDialogLayout, DefaultAndCancelMarks)
 {
     struct Case {
         DialogButtonSet set;
-        const char* defaultButton;  // "" for none
-        const char* cancelButton;
+        const wchar_t* defaultButton;  // "" for none
+        const wchar_t* cancelButton;
     };
     const Case cases[] = {
-        {B::OK | B::Cancel, "OK", "Cancel"},
-        {B::Yes | B::No, "Yes", "No"},
-        {B::Yes | B::No | B::Cancel, "Yes", "Cancel"},
-        {B::OK, "OK", "OK"},
-        {B::Yes | B::OK, "OK", "OK"},
-        {B::Yes | B::No | B::OK, "OK", "No"},
-        {B::Abort | B::Retry | B::Ignore, "Retry", ""},
-        {B::Retry | B::Cancel, "Retry", "Cancel"},
-        {B::Abort | B::Ignore, "", ""},
-        {B::No, "", "No"},
-        {B::Yes, "Yes", ""},
-        {B::Help, "", ""},
-        {B::All | B::NoToAll | B::YesToAll, "", ""},
-        {AllShownButtons, "OK", "Cancel"},
-        {0, "", ""},
+        {B::OK | B::Cancel, L"OK", L"Cancel"},
+        {B::Yes | B::No, L"Yes", L"No"},
+        {B::Yes | B::No | B::Cancel, L"Yes", L"Cancel"},
+        {B::OK, L"OK", L"OK"},
+        {B::Yes | B::OK, L"OK", L"OK"},
+        {B::Yes | B::No | B::OK, L"OK", L"No"},
+        {B::Abort | B::Retry | B::Ignore, L"Retry", L""},
+        {B::Retry | B::Cancel, L"Retry", L"Cancel"},
+        {B::Abort | B::Ignore, L"", L""},
+        {B::No, L"", L"No"},
+        {B::Yes, L"Yes", L""},
+        {B::Help, L"", L""},
+        {B::All | B::NoToAll | B::YesToAll, L"", L""},
+        {AllShownButtons, L"OK", L"Cancel"},
+        {0, L"", L""},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE("set " + std::to_string(c.set));
-        std::string defaults, cancels;
+        SCOPED_TRACE(L"set " + std::to_wstring(c.set));
+        std::wstring defaults, cancels;
         for (const PlacedButton& b : LayOutMessageDialog(Example(c.set)).buttons) {
             if (b.defaultMark)
                 defaults += b.info->name;
@@ -256,16 +256,16 @@ TEST(MessageKindInfo, CaptionAndSystemIconByKind)
 {
     struct Case {
         MessageKind kind;
-        const char* caption;
+        const wchar_t* caption;
         int iconId;
     };
     const Case cases[] = {
-        {MessageKind::Warning, "Warning", 32515},
-        {MessageKind::Error, "Error", 32513},
-        {MessageKind::Information, "Information", 32516},
-        {MessageKind::Confirmation, "Confirm", 32514},
-        {static_cast<MessageKind>(4), "", 0},
-        {static_cast<MessageKind>(-1), "", 0},
+        {MessageKind::Warning, L"Warning", 32515},
+        {MessageKind::Error, L"Error", 32513},
+        {MessageKind::Information, L"Information", 32516},
+        {MessageKind::Confirmation, L"Confirm", 32514},
+        {static_cast<MessageKind>(4), L"", 0},
+        {static_cast<MessageKind>(-1), L"", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.kind));

@@ -16,30 +16,30 @@ namespace {
 // A section in memory: what was written, in order, and what is there to read.
 class SectionInMemory : public ProfileSection {
 public:
-    explicit SectionInMemory(std::map<std::string, std::string, std::less<>> values = {},
-                             std::string refusedKey = {})
+    explicit SectionInMemory(std::map<std::wstring, std::wstring, std::less<>> values = {},
+                             std::wstring refusedKey = {})
         : values_(std::move(values)), refusedKey_(std::move(refusedKey))
     {
     }
 
-    std::string ReadText(std::string_view key, std::string_view defaultValue) const override
+    std::wstring ReadText(std::wstring_view key, std::wstring_view defaultValue) const override
     {
         const auto found = values_.find(key);
-        return std::string(found == values_.end() ? defaultValue : found->second);
+        return std::wstring(found == values_.end() ? defaultValue : found->second);
     }
-    void WriteText(std::string_view key, std::string_view value) override
+    void WriteText(std::wstring_view key, std::wstring_view value) override
     {
         if (key == refusedKey_)
-            throw Error("Unable to write to the section");
+            throw Error(L"Unable to write to the section");
         written.emplace_back(key, value);
-        values_[std::string(key)] = value;
+        values_[std::wstring(key)] = value;
     }
 
-    std::vector<std::pair<std::string, std::string>> written;
+    std::vector<std::pair<std::wstring, std::wstring>> written;
 
 private:
-    std::map<std::string, std::string, std::less<>> values_;
-    std::string refusedKey_;
+    std::map<std::wstring, std::wstring, std::less<>> values_;
+    std::wstring refusedKey_;
 };
 
 constexpr TimeValue kNow = 46000 + 0.25;  // 6 am of a day
@@ -54,26 +54,27 @@ ButtonTicks Ticks(std::initializer_list<size_t> tokens)
 
 TEST(WriteMessage, WritesTheFiveKeysInOrder)
 {
-    // Static: GCC 12 at -O3 takes a string of a local table of this shape for
-    // uninitialised in its cleanup.
-    static const struct {
-        const char* name;
+    const ButtonTicks yesNoIgnore = Ticks({0, 1, 7});
+    const ButtonTicks ok = Ticks({2});
+    struct Case {
+        const wchar_t* name;
         MessageSettings settings;
-        std::vector<std::pair<std::string, std::string>> written;
-    } cases[] = {
-        {"the example",
-         {.text = "Back soon\r\nWait here", .kind = MessageKind::Warning,
-          .buttons = {ButtonsChoice::Display, Ticks({0, 1, 7})}, .minutes = 15},
-         {{"Text", "Back soon^Wait here"}, {"Type", "1"}, {"Delay", "TRUE"}, {"Time", "15"},
-          {"Buttons", "YESNOIGNORE"}}},
+        std::vector<std::pair<std::wstring, std::wstring>> written;
+    };
+    const std::vector<Case> cases = {
+        {L"the example",
+         {.text = L"Back soon\r\nWait here", .kind = MessageKind::Warning,
+          .buttons = {ButtonsChoice::Display, yesNoIgnore}, .minutes = 15},
+         {{L"Text", L"Back soon^Wait here"}, {L"Type", L"1"}, {L"Delay", L"TRUE"}, {L"Time", L"15"},
+          {L"Buttons", L"YESNOIGNORE"}}},
         // The text is written whether or not it is shown.
-        {"no delay, text switched off, all buttons",
-         {.text = "  kept  ", .showText = false, .buttons = {ButtonsChoice::ShowAll, {}}},
-         {{"Text", "\"  kept  \""}, {"Type", "0"}, {"Delay", "FALSE"}, {"Time", "0"}, {"Buttons", "ALL"}}},
-        {"clock time, hidden buttons",
-         {.text = "", .kind = MessageKind::Confirmation, .buttons = {ButtonsChoice::Hide, Ticks({2})},
+        {L"no delay, text switched off, all buttons",
+         {.text = L"  kept  ", .showText = false, .buttons = {ButtonsChoice::ShowAll, {}}},
+         {{L"Text", L"\"  kept  \""}, {L"Type", L"0"}, {L"Delay", L"FALSE"}, {L"Time", L"0"}, {L"Buttons", L"ALL"}}},
+        {L"clock time, hidden buttons",
+         {.kind = MessageKind::Confirmation, .buttons = {ButtonsChoice::Hide, ok},
           .delayMode = DelayMode::ClockTime, .minutes = 0, .clockTime = 46000 + 15.5 / 24},
-         {{"Text", ""}, {"Type", "3"}, {"Delay", "TRUE"}, {"Time", "3:30:00 pm"}, {"Buttons", ""}}},
+         {{L"Text", L""}, {L"Type", L"3"}, {L"Delay", L"TRUE"}, {L"Time", L"3:30:00 pm"}, {L"Buttons", L""}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -85,10 +86,10 @@ TEST(WriteMessage, WritesTheFiveKeysInOrder)
 
 TEST(WriteMessage, ARefusedWriteStopsTheWritingThere)
 {
-    SectionInMemory file({}, "Time");
+    SectionInMemory file({}, L"Time");
     EXPECT_THROW(WriteMessage(file, MessageSettings{}), Error);
     ASSERT_EQ(file.written.size(), 3u);
-    EXPECT_EQ(file.written.back().first, "Delay");
+    EXPECT_EQ(file.written.back().first, L"Delay");
 }
 
 MessageSettings FirstState()
@@ -101,18 +102,18 @@ MessageSettings FirstState()
 // The message a command-line run reads, starting from the window's first state.
 TEST(ReadMessage, ReadsEachKeyByTheFilesRules)
 {
-    using Values = std::map<std::string, std::string, std::less<>>;
-    const Values example = {{"Text", "Back soon^Wait here"}, {"Type", "1"}, {"Delay", "TRUE"},
-                            {"Time", "15"}, {"Buttons", "YESNOIGNORE"}};
-    const auto with = [&](Values changes, std::initializer_list<const char*> absent = {}) {
+    using Values = std::map<std::wstring, std::wstring, std::less<>>;
+    const Values example = {{L"Text", L"Back soon^Wait here"}, {L"Type", L"1"}, {L"Delay", L"TRUE"},
+                            {L"Time", L"15"}, {L"Buttons", L"YESNOIGNORE"}};
+    const auto with = [&](Values changes, std::initializer_list<const wchar_t*> absent = {}) {
         Values values = example;
         for (auto& [key, value] : changes)
             values[key] = value;
-        for (const char* key : absent)
+        for (const wchar_t* key : absent)
             values.erase(key);
         return values;
     };
-    const MessageSettings exampleRead{.text = "Back soon\r\nWait here", .kind = MessageKind::Warning,
+    const MessageSettings exampleRead{.text = L"Back soon\r\nWait here", .kind = MessageKind::Warning,
                                       .buttons = {ButtonsChoice::Display, Ticks({0, 1, 7})}, .minutes = 15,
                                       .clockTime = kNow};
     const auto changed = [&](auto change) {
@@ -121,41 +122,41 @@ TEST(ReadMessage, ReadsEachKeyByTheFilesRules)
         return settings;
     };
     const struct {
-        const char* name;
+        const wchar_t* name;
         Values file;
         MessageSettings expected;
         bool unreadableType = false;
-        std::optional<std::string> minutesAsWritten = "15";
+        std::optional<std::wstring> minutesAsWritten = L"15";
     } cases[] = {
-        {"the example", example, exampleRead},
-        {"empty text switches the text off", with({{"Text", ""}}),
+        {L"the example", example, exampleRead},
+        {L"empty text switches the text off", with({{L"Text", L""}}),
          changed([](MessageSettings& s) { s.text.clear(); s.showText = false; })},
-        {"type 0x3", with({{"Type", "0x3"}}), changed([](MessageSettings& s) { s.kind = MessageKind::Confirmation; })},
-        {"type 7 keeps the first kind", with({{"Type", "7"}}),
+        {L"type 0x3", with({{L"Type", L"0x3"}}), changed([](MessageSettings& s) { s.kind = MessageKind::Confirmation; })},
+        {L"type 7 keeps the first kind", with({{L"Type", L"7"}}),
          changed([](MessageSettings& s) { s.kind = MessageKind::Error; })},
-        {"type abc", with({{"Type", "abc"}}), changed([](MessageSettings& s) { s.kind = MessageKind::Error; }),
+        {L"type abc", with({{L"Type", L"abc"}}), changed([](MessageSettings& s) { s.kind = MessageKind::Error; }),
          true},
-        {"no type", with({}, {"Type"}), changed([](MessageSettings& s) { s.kind = MessageKind::Error; }), true},
-        {"90 minutes are 60", with({{"Time", "90"}}), changed([](MessageSettings& s) { s.minutes = 60; }), false,
-         "90"},
-        {"-5 minutes are none", with({{"Time", "-5"}}), changed([](MessageSettings& s) { s.minutes = 0; }), false,
-         "-5"},
-        {"minutes with a leading zero", with({{"Time", " 07"}}), changed([](MessageSettings& s) { s.minutes = 7; }),
-         false, " 07"},
-        {"lower-case true is no delay", with({{"Delay", "true"}, {"Time", "12:xx"}}),
-         changed([](MessageSettings& s) { s.minutes = 0; }), false, "0"},
-        {"a clock time keeps the date", with({{"Time", "3:30:00 pm"}}), changed([](MessageSettings& s) {
+        {L"no type", with({}, {L"Type"}), changed([](MessageSettings& s) { s.kind = MessageKind::Error; }), true},
+        {L"90 minutes are 60", with({{L"Time", L"90"}}), changed([](MessageSettings& s) { s.minutes = 60; }), false,
+         L"90"},
+        {L"-5 minutes are none", with({{L"Time", L"-5"}}), changed([](MessageSettings& s) { s.minutes = 0; }), false,
+         L"-5"},
+        {L"minutes with a leading zero", with({{L"Time", L" 07"}}), changed([](MessageSettings& s) { s.minutes = 7; }),
+         false, L" 07"},
+        {L"lower-case true is no delay", with({{L"Delay", L"true"}, {L"Time", L"12:xx"}}),
+         changed([](MessageSettings& s) { s.minutes = 0; }), false, L"0"},
+        {L"a clock time keeps the date", with({{L"Time", L"3:30:00 pm"}}), changed([](MessageSettings& s) {
              s.delayMode = DelayMode::ClockTime;
              s.minutes = 0;
              s.clockTime = 46000 + 15.5 / 24;
          }), false, std::nullopt},
-        {"ALL", with({{"Buttons", "ALL"}}),
+        {L"ALL", with({{L"Buttons", L"ALL"}}),
          changed([](MessageSettings& s) { s.buttons = {ButtonsChoice::ShowAll, ButtonTicks().set()}; })},
-        {"empty buttons hide them", with({{"Buttons", ""}}),
+        {L"empty buttons hide them", with({{L"Buttons", L""}}),
          changed([](MessageSettings& s) { s.buttons = {ButtonsChoice::Hide, {}}; })},
-        {"no buttons key hides them", with({}, {"Buttons"}),
+        {L"no buttons key hides them", with({}, {L"Buttons"}),
          changed([](MessageSettings& s) { s.buttons = {ButtonsChoice::Hide, {}}; })},
-        {"lower-case tokens name none", with({{"Buttons", "yes"}}),
+        {L"lower-case tokens name none", with({{L"Buttons", L"yes"}}),
          changed([](MessageSettings& s) { s.buttons = {ButtonsChoice::Display, {}}; })},
     };
     for (const auto& c : cases) {
@@ -177,17 +178,17 @@ TEST(ReadMessage, TimesThatAreNoTimesEndTheReadingWhereTheyAreRead)
     before.minutes = 10;
     before.buttons = {ButtonsChoice::ShowAll, ButtonTicks().set()};
     const struct {
-        std::map<std::string, std::string, std::less<>> file;
-        const char* error;
+        std::map<std::wstring, std::wstring, std::less<>> file;
+        const wchar_t* error;
         DelayMode mode;
-        std::optional<std::string> minutesAsWritten;
+        std::optional<std::wstring> minutesAsWritten;
     } cases[] = {
-        {{{"Type", "2"}, {"Delay", "TRUE"}, {"Time", "25:61"}, {"Buttons", ""}}, "'25:61' is not a valid time",
+        {{{L"Type", L"2"}, {L"Delay", L"TRUE"}, {L"Time", L"25:61"}, {L"Buttons", L""}}, L"'25:61' is not a valid time",
          DelayMode::ClockTime, std::nullopt},
-        {{{"Type", "2"}, {"Time", "abc"}, {"Buttons", ""}}, "'abc' is not a valid integer value", DelayMode::Minutes,
-         "abc"},
+        {{{L"Type", L"2"}, {L"Time", L"abc"}, {L"Buttons", L""}}, L"'abc' is not a valid integer value", DelayMode::Minutes,
+         L"abc"},
         // No section at all: the type's message, then the absent "Time" of a delay.
-        {{}, "'' is not a valid integer value", DelayMode::Minutes, ""},
+        {{}, L"'' is not a valid integer value", DelayMode::Minutes, L""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.error);
@@ -196,7 +197,7 @@ TEST(ReadMessage, TimesThatAreNoTimesEndTheReadingWhereTheyAreRead)
         try {
             std::rethrow_exception(read.error);
         } catch (const Error& error) {
-            EXPECT_STREQ(error.what(), c.error);
+            EXPECT_EQ(error.Message(), c.error);
         }
         EXPECT_EQ(read.typeUnreadable, c.file.empty());
         EXPECT_EQ(read.message.delayMode, c.mode);
@@ -210,11 +211,11 @@ TEST(ReadMessage, TimesThatAreNoTimesEndTheReadingWhereTheyAreRead)
 TEST(MessageFile, WhatIsWrittenReadsBackTheSame)
 {
     const MessageSettings designs[] = {
-        {.text = "a\r\n\"b\" c", .kind = MessageKind::Information, .buttons = {ButtonsChoice::Display, Ticks({4, 8})},
+        {.text = L"a\r\n\"b\" c", .kind = MessageKind::Information, .buttons = {ButtonsChoice::Display, Ticks({4, 8})},
          .minutes = 60, .clockTime = kNow},
-        {.text = "x", .kind = MessageKind::Confirmation, .buttons = {ButtonsChoice::ShowAll, ButtonTicks().set()},
+        {.text = L"x", .kind = MessageKind::Confirmation, .buttons = {ButtonsChoice::ShowAll, ButtonTicks().set()},
          .delayMode = DelayMode::ClockTime, .clockTime = 46000 + 23.999 / 24},
-        {.text = "y", .buttons = {ButtonsChoice::Hide, {}}, .clockTime = kNow},
+        {.text = L"y", .buttons = {ButtonsChoice::Hide, {}}, .clockTime = kNow},
     };
     for (const MessageSettings& design : designs) {
         SCOPED_TRACE(design.text);

@@ -14,6 +14,7 @@
 #include "widgets/app_cursor.h"
 #include "widgets/font.h"
 #include "widgets/message_loop.h"
+#include "text/unicode_text.h"
 
 #include <gtest/gtest.h>
 
@@ -33,16 +34,16 @@ using widgets::ModalResult;
 
 struct ShellCall {
     HWND owner;
-    std::string verb, target;
+    std::wstring verb, target;
     bool hasParameters, hasFolder;
     INT show;
 };
 std::vector<ShellCall> g_shellCalls;
 
-HINSTANCE WINAPI RecordShellCall(HWND owner, LPCSTR verb, LPCSTR target, LPCSTR parameters,
-                                 LPCSTR folder, INT show)
+HINSTANCE WINAPI RecordShellCall(HWND owner, LPCWSTR verb, LPCWSTR target, LPCWSTR parameters,
+                                 LPCWSTR folder, INT show)
 {
-    g_shellCalls.push_back({owner, verb ? verb : "", target ? target : "", parameters != nullptr,
+    g_shellCalls.push_back({owner, verb ? verb : L"", target ? target : L"", parameters != nullptr,
                             folder != nullptr, show});
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));  // "succeeded"
 }
@@ -95,17 +96,17 @@ RECT ClientBounds(HWND control)
     return r;
 }
 
-std::string TextOf(HWND window)
+std::wstring TextOf(HWND window)
 {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
-LOGFONTA FontOf(HWND control)
+LOGFONTW FontOf(HWND control)
 {
-    LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
     return font;
 }
 
@@ -117,18 +118,18 @@ struct Colours {
 Colours ColoursOf(HWND control)
 {
     HDC dc = CreateCompatibleDC(nullptr);
-    SendMessageA(GetParent(control), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+    SendMessageW(GetParent(control), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                  reinterpret_cast<LPARAM>(control));
     const Colours colours{GetTextColor(dc), GetBkColor(dc)};
     DeleteDC(dc);
     return colours;
 }
 
-std::vector<std::string> SplitLines(const std::string& text)
+std::vector<std::wstring> SplitLines(const std::wstring& text)
 {
-    std::vector<std::string> lines;
+    std::vector<std::wstring> lines;
     size_t start = 0;
-    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    for (size_t end; (end = text.find(L"\r\n", start)) != std::wstring::npos; start = end + 2)
         lines.push_back(text.substr(start, end - start));
     lines.push_back(text.substr(start));
     return lines;
@@ -155,7 +156,7 @@ void MovePointerOnto(HWND control)
 
 HCURSOR HandPointer()
 {
-    return LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_POINTER));
+    return LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND_POINTER));
 }
 HCURSOR Arrow() { return LoadCursorA(nullptr, IDC_ARROW); }
 HCURSOR IBeam() { return LoadCursorA(nullptr, IDC_IBEAM); }
@@ -174,7 +175,7 @@ protected:
         InitCommonControlsEx(&controls);
         uia::SetMessagePump([] { widgets::ProcessPendingMessages(); });
         shellExecute = &RecordShellCall;
-        application_ = std::make_unique<Application>("Message");
+        application_ = std::make_unique<Application>(L"Message");
         main_ = std::make_unique<TfrmMain>(*application_);
         main_->ShowCentred();
     }
@@ -206,16 +207,16 @@ TEST_F(AboutWindowTest, WindowIsAFixedDialogFrameCentredOverTheDisabledConfigura
 {
     EXPECT_TRUE(OpenAbout(Main(), [](TfrmAbout& about) {
         const HWND window = about.Handle();
-        EXPECT_EQ(TextOf(window), "About Brevant");
+        EXPECT_EQ(TextOf(window), L"About Brevant");
         RECT client;
         GetClientRect(window, &client);
         EXPECT_EQ(client.right, 322);
         EXPECT_EQ(client.bottom, 260);
 
-        const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+        const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
         EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
         EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
-        EXPECT_TRUE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+        EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
         EXPECT_EQ(GetWindow(window, GW_OWNER), Main().Handle());
 
         RECT frame;
@@ -234,17 +235,17 @@ TEST_F(AboutWindowTest, ControlsStandWhereTheLayoutPutsThem)
 {
     EXPECT_TRUE(OpenAbout(Main(), [](TfrmAbout& about) {
         struct Expected {
-            const char* name;
+            const wchar_t* name;
             const widgets::Control& control;
             RECT bounds;  // left, top, right, bottom
         };
         const Expected table[] = {
-            {"btnOK", about.btnOK, {123, 227, 123 + 75, 227 + 25}},
-            {"Label2", about.Label2, {8, 40, 8 + 195, 40 + 13}},
-            {"Bevel1", about.Bevel1, {8, 64, 8 + 305, 64 + 9}},
-            {"Label3", about.Label3, {8, 80, 8 + 59, 80 + 13}},
-            {"Label4", about.Label4, {256, 80, 256 + 44, 80 + 13}},
-            {"Memo1", about.Memo1, {8, 104, 8 + 305, 104 + 113}},
+            {L"btnOK", about.btnOK, {123, 227, 123 + 75, 227 + 25}},
+            {L"Label2", about.Label2, {8, 40, 8 + 195, 40 + 13}},
+            {L"Bevel1", about.Bevel1, {8, 64, 8 + 305, 64 + 9}},
+            {L"Label3", about.Label3, {8, 80, 8 + 59, 80 + 13}},
+            {L"Label4", about.Label4, {256, 80, 256 + 44, 80 + 13}},
+            {L"Memo1", about.Memo1, {8, 104, 8 + 305, 104 + 113}},
         };
         for (const Expected& row : table) {
             SCOPED_TRACE(row.name);
@@ -257,11 +258,11 @@ TEST_F(AboutWindowTest, ControlsStandWhereTheLayoutPutsThem)
 
         // The two big labels take the size of their text; the version reads
         // on from the name with the layout's gap of 2 pixels.
-        const HFONT title = reinterpret_cast<HFONT>(SendMessageA(about.Label1.Handle(), WM_GETFONT, 0, 0));
+        const HFONT title = reinterpret_cast<HFONT>(SendMessageW(about.Label1.Handle(), WM_GETFONT, 0, 0));
         const RECT name = ClientBounds(about.Label1.Handle());
         const RECT version = ClientBounds(about.lblVersion.Handle());
-        const SIZE nameSize = widgets::MeasureText(title, "Brevant v");
-        const SIZE versionSize = widgets::MeasureText(title, "1.03");
+        const SIZE nameSize = widgets::MeasureText(title, L"Brevant v");
+        const SIZE versionSize = widgets::MeasureText(title, L"1.03");
         EXPECT_EQ(name.left, 5);
         EXPECT_EQ(name.top, 8);
         EXPECT_EQ(name.right - name.left, nameSize.cx);
@@ -278,9 +279,9 @@ TEST_F(AboutWindowTest, TextsFontsAndColoursAreThoseOfTheLayout)
 {
     EXPECT_TRUE(OpenAbout(Main(), [](TfrmAbout& about) {
         struct Expected {
-            const char* name;
+            const wchar_t* name;
             const widgets::Control& control;
-            std::string text;
+            std::wstring text;
             LONG height;
             bool bold, underlined;
             COLORREF colour;
@@ -288,34 +289,34 @@ TEST_F(AboutWindowTest, TextsFontsAndColoursAreThoseOfTheLayout)
         const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT);
         const COLORREF blue = RGB(0, 0, 255);
         const Expected table[] = {
-            {"Label1", about.Label1, "Brevant v", -24, true, false, windowText},
-            {"lblVersion", about.lblVersion, "1.03", -24, true, false, windowText},
-            {"Label2", about.Label2, kMakerLine, -11, false, false, windowText},
-            {"Label3", about.Label3, kContactCaption, -11, false, true, blue},
-            {"Label4", about.Label4, "Web Site", -11, false, true, blue},
+            {L"Label1", about.Label1, L"Brevant v", -24, true, false, windowText},
+            {L"lblVersion", about.lblVersion, L"1.03", -24, true, false, windowText},
+            {L"Label2", about.Label2, kMakerLine, -11, false, false, windowText},
+            {L"Label3", about.Label3, kContactCaption, -11, false, true, blue},
+            {L"Label4", about.Label4, L"Web Site", -11, false, true, blue},
         };
         for (const Expected& row : table) {
             SCOPED_TRACE(row.name);
             const HWND label = row.control.Handle();
             EXPECT_EQ(TextOf(label), row.text);
-            const LOGFONTA font = FontOf(label);
-            EXPECT_STREQ(font.lfFaceName, "MS Sans Serif");
+            const LOGFONTW font = FontOf(label);
+            EXPECT_STREQ(font.lfFaceName, L"MS Sans Serif");
             EXPECT_EQ(font.lfHeight, row.height);
             EXPECT_EQ(font.lfWeight >= FW_BOLD, row.bold);
             EXPECT_EQ(font.lfUnderline != 0, row.underlined);
             EXPECT_EQ(ColoursOf(label).text, row.colour);
             // Every label takes the mouse: the pointer over it is not over the
             // window's bare surface.
-            EXPECT_TRUE(GetWindowLongPtrA(label, GWL_STYLE) & SS_NOTIFY);
+            EXPECT_TRUE(GetWindowLongPtrW(label, GWL_STYLE) & SS_NOTIFY);
             // The fixed-size labels show their whole text.
             const RECT box = ClientBounds(label);
-            const HFONT handle = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
+            const HFONT handle = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
             EXPECT_LE(widgets::MeasureText(handle, row.text).cx, box.right - box.left);
         }
-        EXPECT_EQ(TextOf(about.btnOK.Handle()), "&OK");
+        EXPECT_EQ(TextOf(about.btnOK.Handle()), L"&OK");
         for (HWND plain : {about.btnOK.Handle(), about.Memo1.Handle()}) {
-            const LOGFONTA font = FontOf(plain);
-            EXPECT_STREQ(font.lfFaceName, "MS Sans Serif");
+            const LOGFONTW font = FontOf(plain);
+            EXPECT_STREQ(font.lfFaceName, L"MS Sans Serif");
             EXPECT_EQ(font.lfHeight, -11);
             EXPECT_LT(font.lfWeight, FW_BOLD);
         }
@@ -327,12 +328,12 @@ TEST_F(AboutWindowTest, HintsNameWhereEachLinkLeads)
 {
     EXPECT_TRUE(OpenAbout(Main(), [](TfrmAbout& about) {
         EXPECT_EQ(about.Hints().Get(about.Label3.Handle()),
-                  std::string("Email address (") + kContactAddress + ")");
+                  std::wstring(L"Email address (") + kContactAddress + L")");
         EXPECT_EQ(about.Hints().Get(about.Label4.Handle()),
-                  std::string("Goto my Web Site (") + kWebPage + ")");
+                  std::wstring(L"Goto my Web Site (") + kWebPage + L")");
         for (const widgets::Control* other : std::initializer_list<const widgets::Control*>{
                  &about.btnOK, &about.Label1, &about.lblVersion, &about.Bevel1, &about.Label2, &about.Memo1})
-            EXPECT_EQ(about.Hints().Get(other->Handle()), "");
+            EXPECT_EQ(about.Hints().Get(other->Handle()), L"");
         uia::PressKey(about.btnOK.Handle(), VK_RETURN);
     }));
 }
@@ -341,20 +342,20 @@ TEST_F(AboutWindowTest, TermsAreAReadOnlyWrappedTextOf34LinesInTheMenuColourAtTh
 {
     EXPECT_TRUE(OpenAbout(Main(), [](TfrmAbout& about) {
         const HWND memo = about.Memo1.Handle();
-        const LONG_PTR style = GetWindowLongPtrA(memo, GWL_STYLE);
+        const LONG_PTR style = GetWindowLongPtrW(memo, GWL_STYLE);
         EXPECT_TRUE(style & ES_MULTILINE);
         EXPECT_TRUE(style & ES_READONLY);
         EXPECT_TRUE(style & WS_VSCROLL);
         EXPECT_FALSE(style & (ES_AUTOHSCROLL | WS_HSCROLL)) << "no word wrap";
         EXPECT_EQ(ColoursOf(memo).background, GetSysColor(COLOR_MENU));
 
-        const std::vector<std::string> lines = SplitLines(TextOf(memo));
+        const std::vector<std::wstring> lines = SplitLines(TextOf(memo));
         ASSERT_EQ(lines.size(), 34u);
         for (size_t i = 0; i < lines.size(); ++i)
             EXPECT_EQ(lines[i], kTermsLines[i]) << "line " << i + 1;
         // No line is too long for the box: each shows as one line.
-        EXPECT_EQ(SendMessageA(memo, EM_GETLINECOUNT, 0, 0), 34);
-        EXPECT_EQ(SendMessageA(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+        EXPECT_EQ(SendMessageW(memo, EM_GETLINECOUNT, 0, 0), 34);
+        EXPECT_EQ(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
 
         // Typing changes nothing.
         uia::SetFocusTo(memo);
@@ -399,12 +400,12 @@ TEST_F(AboutWindowTest, FocusStartsOnOkTheDefaultButtonAndTabVisitsOnlyTheTerms)
 // ---- What closes the window and what does not ----------------------------------
 
 struct CloseCase {
-    const char* name;
+    const wchar_t* name;
     std::function<void(TfrmAbout&)> act;
     ModalResult result;  // None: the window stays open
 };
 
-void PrintTo(const CloseCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const CloseCase& c, std::ostream* out) { *out << TextToUtf8(c.name); }
 
 class AboutWindowCloseTest : public AboutWindowTest, public testing::WithParamInterface<CloseCase> {};
 
@@ -428,30 +429,30 @@ TEST_P(AboutWindowCloseTest, ClosesWithItsResultOrStaysOpen)
 INSTANTIATE_TEST_SUITE_P(
     Keys, AboutWindowCloseTest,
     testing::Values(
-        CloseCase{"EnterAtOnce", [](TfrmAbout& a) { uia::PressKey(a.btnOK.Handle(), VK_RETURN); },
+        CloseCase{L"EnterAtOnce", [](TfrmAbout& a) { uia::PressKey(a.btnOK.Handle(), VK_RETURN); },
                   ModalResult::OK},
-        CloseCase{"ClickOnOk", [](TfrmAbout& a) { uia::Click(a.btnOK.Handle()); }, ModalResult::OK},
-        CloseCase{"SpaceOnOk",
+        CloseCase{L"ClickOnOk", [](TfrmAbout& a) { uia::Click(a.btnOK.Handle()); }, ModalResult::OK},
+        CloseCase{L"SpaceOnOk",
                   [](TfrmAbout& a) {
                       uia::PressKey(a.btnOK.Handle(), VK_SPACE);
                   },
                   ModalResult::OK},
-        CloseCase{"CloseBox", [](TfrmAbout& a) { uia::RequestClose(a.Handle()); uia::Settle(a.Handle()); },
+        CloseCase{L"CloseBox", [](TfrmAbout& a) { uia::RequestClose(a.Handle()); uia::Settle(a.Handle()); },
                   ModalResult::Cancel},
-        CloseCase{"AltF4", [](TfrmAbout& a) { uia::PressKey(a.btnOK.Handle(), VK_F4, uia::kAlt); },
+        CloseCase{L"AltF4", [](TfrmAbout& a) { uia::PressKey(a.btnOK.Handle(), VK_F4, uia::kAlt); },
                   ModalResult::Cancel},
-        CloseCase{"EscapeOnOk", [](TfrmAbout& a) { uia::PressKey(a.btnOK.Handle(), VK_ESCAPE); },
+        CloseCase{L"EscapeOnOk", [](TfrmAbout& a) { uia::PressKey(a.btnOK.Handle(), VK_ESCAPE); },
                   ModalResult::None},
-        CloseCase{"EscapeInTerms",
+        CloseCase{L"EscapeInTerms",
                   [](TfrmAbout& a) {
                       uia::SetFocusTo(a.Memo1.Handle());
                       uia::PressKey(a.Memo1.Handle(), VK_ESCAPE);
                   },
                   ModalResult::None},
-        CloseCase{"ShiftEnter",
+        CloseCase{L"ShiftEnter",
                   [](TfrmAbout& a) { uia::PressKey(a.btnOK.Handle(), VK_RETURN, uia::kShift); },
                   ModalResult::None}),
-    [](const testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<CloseCase>& info) { return TextToUtf8(info.param.name); });
 
 // ---- The pointer ----------------------------------------------------------------
 
@@ -475,25 +476,25 @@ TEST_F(AboutWindowTest, HandPointerOverEitherLinkStaysOverControlsUntilTheBareSu
     ASSERT_NE(HandPointer(), nullptr) << "the hand pointer is linked into this test";
     EXPECT_TRUE(OpenAbout(Main(), [](TfrmAbout& about) {
         struct Move {
-            const char* onto;
+            const wchar_t* onto;
             HWND control;  // nullptr: the bare surface
             Shape shape;
         };
         const Move moves[] = {
-            {"Memo1 before any link", about.Memo1.Handle(), Shape::IBeam},
-            {"btnOK before any link", about.btnOK.Handle(), Shape::Arrow},
-            {"Label3", about.Label3.Handle(), Shape::Hand},
-            {"Memo1", about.Memo1.Handle(), Shape::Hand},
-            {"btnOK", about.btnOK.Handle(), Shape::Hand},
-            {"Label2", about.Label2.Handle(), Shape::Hand},
-            {"Label1", about.Label1.Handle(), Shape::Hand},
-            {"lblVersion", about.lblVersion.Handle(), Shape::Hand},
-            {"Bevel1", about.Bevel1.Handle(), Shape::Hand},
-            {"bare surface", nullptr, Shape::Arrow},
-            {"Memo1 after the surface", about.Memo1.Handle(), Shape::IBeam},
-            {"Label4", about.Label4.Handle(), Shape::Hand},
-            {"Label3 from Label4", about.Label3.Handle(), Shape::Hand},
-            {"bare surface again", nullptr, Shape::Arrow},
+            {L"Memo1 before any link", about.Memo1.Handle(), Shape::IBeam},
+            {L"btnOK before any link", about.btnOK.Handle(), Shape::Arrow},
+            {L"Label3", about.Label3.Handle(), Shape::Hand},
+            {L"Memo1", about.Memo1.Handle(), Shape::Hand},
+            {L"btnOK", about.btnOK.Handle(), Shape::Hand},
+            {L"Label2", about.Label2.Handle(), Shape::Hand},
+            {L"Label1", about.Label1.Handle(), Shape::Hand},
+            {L"lblVersion", about.lblVersion.Handle(), Shape::Hand},
+            {L"Bevel1", about.Bevel1.Handle(), Shape::Hand},
+            {L"bare surface", nullptr, Shape::Arrow},
+            {L"Memo1 after the surface", about.Memo1.Handle(), Shape::IBeam},
+            {L"Label4", about.Label4.Handle(), Shape::Hand},
+            {L"Label3 from Label4", about.Label3.Handle(), Shape::Hand},
+            {L"bare surface again", nullptr, Shape::Arrow},
         };
         for (const Move& move : moves) {
             SCOPED_TRACE(move.onto);
@@ -529,11 +530,11 @@ TEST_F(AboutWindowTest, OpeningNotesTheCursorAndPutsItBackUnlessAHandlerSetOne)
 {
     const HCURSOR wait = LoadCursorA(nullptr, IDC_WAIT);
     struct Case {
-        const char* name;
+        const wchar_t* name;
         bool handlerSetsCursor;
         HCURSOR afterwards;
     };
-    for (const Case& c : {Case{"untouched", false, wait}, Case{"set meanwhile", true, nullptr}}) {
+    for (const Case& c : {Case{L"untouched", false, wait}, Case{L"set meanwhile", true, nullptr}}) {
         SCOPED_TRACE(c.name);
         widgets::SetApplicationCursor(wait);
         EXPECT_TRUE(OpenAbout(Main(), [&](TfrmAbout& about) {
@@ -551,21 +552,21 @@ TEST_F(AboutWindowTest, OpeningNotesTheCursorAndPutsItBackUnlessAHandlerSetOne)
 TEST_F(AboutWindowTest, ClickingALinkAsksTheShellToOpenItsTarget)
 {
     struct Case {
-        const char* name;
+        const wchar_t* name;
         widgets::Label TfrmAbout::*link;
-        std::string target;
+        std::wstring target;
     };
     const Case cases[] = {
-        {"Label3", &TfrmAbout::Label3, std::string("mailto:") + kContactAddress},
-        {"Label4", &TfrmAbout::Label4, kWebPage},
+        {L"Label3", &TfrmAbout::Label3, std::wstring(L"mailto:") + kContactAddress},
+        {L"Label4", &TfrmAbout::Label4, kWebPage},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         g_shellCalls.clear();
         EXPECT_TRUE(OpenAbout(Main(), [&](TfrmAbout& about) {
             const HWND link = (about.*c.link).Handle();
-            PostMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-            PostMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+            PostMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+            PostMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
             uia::Settle(link, 2);
             EXPECT_TRUE(IsWindowVisible(about.Handle())) << "the window stays open";
             EXPECT_EQ(about.Result(), ModalResult::None);
@@ -574,7 +575,7 @@ TEST_F(AboutWindowTest, ClickingALinkAsksTheShellToOpenItsTarget)
         ASSERT_EQ(g_shellCalls.size(), 1u);
         const ShellCall& call = g_shellCalls.front();
         EXPECT_EQ(call.owner, GetDesktopWindow());
-        EXPECT_EQ(call.verb, "open");
+        EXPECT_EQ(call.verb, L"open");
         EXPECT_EQ(call.target, c.target);
         EXPECT_FALSE(call.hasParameters);
         EXPECT_FALSE(call.hasFolder);
@@ -587,19 +588,19 @@ TEST_F(AboutWindowTest, ClickingALinkAsksTheShellToOpenItsTarget)
 TEST_F(AboutWindowTest, AboutButtonAndF1OpenIt)
 {
     struct Case {
-        const char* name;
+        const wchar_t* name;
         std::function<void()> open;
     };
     const Case cases[] = {
-        {"About button", [] { uia::Click(Main().btnAbout.Handle()); }},
-        {"F1", [] { uia::PressKey(Main().Handle(), VK_F1); }},
+        {L"About button", [] { uia::Click(Main().btnAbout.Handle()); }},
+        {L"F1", [] { uia::PressKey(Main().Handle(), VK_F1); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         bool opened = false;
         EXPECT_TRUE(OpenAboutBy(c.open, [&](TfrmAbout& about) {
             opened = true;
-            EXPECT_EQ(about.lblVersion.Text(), "1.03");
+            EXPECT_EQ(about.lblVersion.Text(), L"1.03");
             uia::PressKey(about.btnOK.Handle(), VK_RETURN);
         }));
         EXPECT_TRUE(opened);
@@ -615,12 +616,12 @@ TEST_F(AboutWindowTest, EachOpeningShowsAFreshWindowReleasedAfterItCloses)
         SCOPED_TRACE(opening);
         EXPECT_TRUE(OpenAbout(Main(), [&](TfrmAbout& about) {
             windows.push_back(about.Handle());
-            EXPECT_EQ(about.lblVersion.Text(), "1.03");
+            EXPECT_EQ(about.lblVersion.Text(), L"1.03");
             const HWND memo = about.Memo1.Handle();
-            EXPECT_EQ(SendMessageA(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+            EXPECT_EQ(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
             // Left scrolled down: the next opening must not show it so.
-            SendMessageA(memo, WM_VSCROLL, SB_BOTTOM, 0);
-            EXPECT_GT(SendMessageA(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+            SendMessageW(memo, WM_VSCROLL, SB_BOTTOM, 0);
+            EXPECT_GT(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
             uia::PressKey(about.btnOK.Handle(), VK_RETURN);
         }));
         // Hidden at once, destroyed once the messages waiting for it are handled.
@@ -638,7 +639,7 @@ TEST_F(AboutWindowTest, ANewWindowIsHiddenWithTheLayoutsPlaceholderVersion)
 {
     const TfrmAbout about(Main().Handle());
     EXPECT_FALSE(IsWindowVisible(about.Handle()));
-    EXPECT_EQ(about.lblVersion.Text(), "#.##");
+    EXPECT_EQ(about.lblVersion.Text(), L"#.##");
     EXPECT_EQ(about.Result(), ModalResult::None);
 }
 

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "text/unicode_text.h"
 
 #include <windows.h>
 
@@ -19,10 +20,10 @@ constexpr char kChildTest[] = "CommandLineArgument.SplitsTheProcessCommandLine";
 constexpr char kOutputVariable[] = "BREVANT_TEST_ARGUMENTS_FILE";
 constexpr int kArgumentsWritten = 6;
 
-std::string ModulePath()
+std::wstring ModulePath()
 {
-    char path[MAX_PATH * 4] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
+    wchar_t path[MAX_PATH * 4] = {};
+    GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
     return path;
 }
 
@@ -34,7 +35,7 @@ bool RunAsChild()
         return false;
     std::ofstream out(file, std::ios::binary);
     for (int index = 0; index < kArgumentsWritten; ++index)
-        out << CommandLineArgument(index) << '\n';
+        out << TextToUtf8(CommandLineArgument(index)) << '\n';
     return true;
 }
 
@@ -46,7 +47,10 @@ TEST(CommandLineArgument, SplitsTheProcessCommandLine)
                                          ("brevant-arguments-" + std::to_string(GetCurrentProcessId()) + ".txt");
     ASSERT_TRUE(SetEnvironmentVariableA(kOutputVariable, output.string().c_str()));
     const std::string filter = std::string("--gtest_filter=") + kChildTest;
-    uia::Process child(ModulePath(), "\t\"\"  /c\"My Files\\msg.cfg\" a\"\"b\\ " + filter);
+    // Cyrillic, Greek and a character beyond U+FFFF; the child writes them
+    // in UTF-8.
+    uia::Process child(ModulePath(), L"\t\"\"  /c\"My Files\\\x041D\x0430.cfg\" a\"\"b\x03A9\xD83D\xDCC5\\ " +
+                                         std::wstring(filter.begin(), filter.end()));
     const auto exitCode = child.WaitForExit();
     SetEnvironmentVariableA(kOutputVariable, nullptr);
     ASSERT_EQ(exitCode, 0u);
@@ -55,7 +59,8 @@ TEST(CommandLineArgument, SplitsTheProcessCommandLine)
     const std::string written{std::istreambuf_iterator<char>(in), {}};
     in.close();
     std::filesystem::remove(output);
-    EXPECT_EQ(written, ModulePath() + "\n/cMy Files\\msg.cfg\nab\\\n" + filter + "\n\n\n");
+    EXPECT_EQ(written, TextToUtf8(ModulePath()) + "\n/cMy Files\\\xD0\x9D\xD0\xB0.cfg\nab\xCE\xA9\xF0\x9F\x93\x85\\\n" +
+                           filter + "\n\n\n");
 }
 
 TEST(CommandLineArgument, ArgumentZeroIsTheProgramFile)
@@ -66,12 +71,12 @@ TEST(CommandLineArgument, ArgumentZeroIsTheProgramFile)
 
 TEST(CommandLineArgument, FollowsTheLineThePlatformGives)
 {
-    const char* line = GetCommandLineA();
+    const wchar_t* line = GetCommandLineW();
     for (int index = 1; index < 8; ++index) {
         SCOPED_TRACE(index);
         EXPECT_EQ(CommandLineArgument(index), CommandLineArgumentOf(line, index));
     }
-    EXPECT_EQ(CommandLineArgument(__argc), "");
+    EXPECT_EQ(CommandLineArgument(__argc), L"");
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include "automation/wait.h"
 #include "config/config_file.h"
 #include "config/config_values.h"
+#include "text/unicode_text.h"
+#include "unicode_texts.h"
 #include "widgets/handles.h"
 
 #include <algorithm>
@@ -67,7 +69,8 @@ SectionLines LinesOfSection(const std::string& contents, std::string_view sectio
         if (start == std::string::npos)
             start = contents.size();
         if (!line.empty() && line.front() == '[') {
-            inside = line == "[" + std::string(section) + "]";
+            inside = line.size() == section.size() + 2 && line.back() == ']' &&
+                     line.compare(1, section.size(), section) == 0;
         } else if (inside) {
             const std::size_t equals = line.find('=');
             if (equals != std::string::npos)
@@ -95,12 +98,12 @@ std::string ValueOf(const SectionLines& lines, const std::string& key)
 
 // What the window shows of the message, radio buttons by their captions.
 struct WindowState {
-    std::string text;
+    std::wstring text;
     bool messageTicked = false;
-    std::string type;
-    std::string buttons;
-    std::string ticks;  // tokens of the ticked boxes, in token order
-    std::string delay;
+    std::wstring type;
+    std::wstring buttons;
+    std::wstring ticks;  // tokens of the ticked boxes, in token order
+    std::wstring delay;
     int position = 0;
     std::string clock;  // the picker's time of day while a clock time is chosen
 
@@ -110,16 +113,16 @@ struct WindowState {
 void PrintTo(const WindowState& s, std::ostream* os)
 {
     *os << "{text " << ::testing::PrintToString(s.text) << ", message " << (s.messageTicked ? "ticked" : "unticked")
-        << ", type \"" << s.type << "\", buttons \"" << s.buttons << "\" [" << s.ticks << "], delay \"" << s.delay
-        << "\" at " << s.position << ", clock " << s.clock << "}";
+        << ", type " << TextToUtf8(s.type) << ", buttons " << TextToUtf8(s.buttons) << " [" << TextToUtf8(s.ticks)
+        << "], delay " << TextToUtf8(s.delay) << " at " << s.position << ", clock " << s.clock << "}";
 }
 
-std::string SelectedCaption(std::initializer_list<const widgets::RadioButton*> group)
+std::wstring SelectedCaption(std::initializer_list<const widgets::RadioButton*> group)
 {
     for (const widgets::RadioButton* radio : group)
         if (radio->Selected())
             return radio->Text();
-    return "none";
+    return L"none";
 }
 
 std::string TimeOfDayText(const SYSTEMTIME& time)
@@ -140,7 +143,7 @@ WindowState StateOf(const TfrmMain& f)
         if (!f.buttonChecks[i]->Checked())
             continue;
         if (!s.ticks.empty())
-            s.ticks += ' ';
+            s.ticks += L' ';
         s.ticks += ButtonTokens[i].token;
     }
     s.delay = SelectedCaption({&f.rbtnMinutes, &f.rbtnTime});
@@ -235,7 +238,7 @@ protected:
         MainWindowTest::SetUp();
         // The file dialogs make the folder they were left in the current one.
         workingFolder_ = std::filesystem::current_path();
-        folder_.emplace("brevant-cfg-");
+        folder_.emplace(L"brevant-cfg-");
         Show();
     }
 
@@ -246,7 +249,7 @@ protected:
         MainWindowTest::TearDown();
     }
 
-    std::string PathOf(const std::string& name) const { return folder_->PathOf(name); }
+    std::wstring PathOf(const std::wstring& name) const { return folder_->PathOf(name); }
 
     // A window of its own, as a new start of the program would show it.
     void NewWindow()
@@ -258,13 +261,13 @@ protected:
 
     // SaveConfigFile and LoadConfigFile as a handler runs them: an error they
     // raise reaches the catch point and is recorded in g_reported.
-    void SaveTo(const std::string& path)
+    void SaveTo(const std::wstring& path)
     {
         form->setConfigFileName(path);
         widgets::GuardOutermost([&] { form->SaveConfigFile(); });
     }
 
-    std::vector<SeenMessage> LoadFrom(const std::string& path)
+    std::vector<SeenMessage> LoadFrom(const std::wstring& path)
     {
         MessageWatch watch;
         form->setConfigFileName(path);
@@ -306,19 +309,19 @@ protected:
 
     // The full path the dialog would give now: the folder it shows and the
     // name in its box.
-    static std::string OfferedPath(HWND dialog)
+    static std::wstring OfferedPath(HWND dialog)
     {
-        char path[MAX_PATH * 4] = {};
-        SendMessageA(dialog, CDM_GETFILEPATH, sizeof path, reinterpret_cast<LPARAM>(path));
+        wchar_t path[MAX_PATH * 4] = {};
+        SendMessageW(dialog, CDM_GETFILEPATH, std::size(path), reinterpret_cast<LPARAM>(path));
         return path;
     }
 
     // Types the name into the dialog's file name box and presses Save or Open.
-    static void ChooseName(HWND dialog, const std::string& name)
+    static void ChooseName(HWND dialog, const std::wstring& name)
     {
         const HWND box = FileNameBox(dialog);
         ASSERT_NE(box, nullptr) << uia::DescribeControls(dialog);
-        uia::SetText(box, name);
+        uia::SetText(box, std::wstring_view(name));
         EXPECT_TRUE(uia::Click(GetDlgItem(dialog, IDOK)));
     }
 
@@ -341,7 +344,7 @@ protected:
     // 15 minutes typed into the minutes edit, Yes, No and Ignore ticked.
     void DesignTheExample()
     {
-        form->Memo1.SetText("Back soon\r\nWait here");
+        form->Memo1.SetText(L"Back soon\r\nWait here");
         UserClick(form->rbtnWarning);
         form->txtMinutes.Focus();
         SendMessageA(form->txtMinutes.Handle(), EM_SETSEL, 0, -1);
@@ -386,7 +389,7 @@ TEST_P(ConfigRoundTripTest, SavedWindowLoadsBackIntoANewWindow)
     const RoundTripCase& c = GetParam();
     c.design(*form);
     WindowState expected = StateOf(*form);
-    const std::string path = PathOf("round-trip.cfg");
+    const std::wstring path = PathOf(L"round-trip.cfg");
     SaveTo(path);
     ASSERT_TRUE(g_reported.empty()) << g_reported[0];
 
@@ -398,8 +401,8 @@ TEST_P(ConfigRoundTripTest, SavedWindowLoadsBackIntoANewWindow)
     NewWindow();
     if (c.beforeLoad)
         c.beforeLoad(*form);
-    const std::string minutesEdit = form->txtMinutes.Text();
-    const std::string label = form->lblminutes.Text();
+    const std::wstring minutesEdit = form->txtMinutes.Text();
+    const std::wstring label = form->lblminutes.Text();
     EXPECT_TRUE(LoadFrom(path).empty());
     EXPECT_TRUE(g_reported.empty());
     EXPECT_FALSE(TakeQuitRequest());
@@ -408,15 +411,15 @@ TEST_P(ConfigRoundTripTest, SavedWindowLoadsBackIntoANewWindow)
     // ticked writes what "Hide Buttons" writes.
     if (expected.text.empty())
         expected.messageTicked = false;
-    if (expected.buttons == "Display Buttons:" && expected.ticks.empty())
-        expected.buttons = "Hide Buttons";
+    if (expected.buttons == L"Display Buttons:" && expected.ticks.empty())
+        expected.buttons = L"Hide Buttons";
     if (c.loadedDiffers)
         c.loadedDiffers(expected);
     EXPECT_EQ(StateOf(*form), expected);
     ExpectEnablingFollowsTheChoices(*form);
     EXPECT_EQ(form->txtMinutes.Text(), minutesEdit);
     if (form->rbtnMinutes.Selected())
-        EXPECT_EQ(form->lblminutes.Text(), std::to_string(expected.position) + " minutes");
+        EXPECT_EQ(form->lblminutes.Text(), std::to_wstring(expected.position) + L" minutes");
     else
         EXPECT_EQ(form->lblminutes.Text(), label);
 }
@@ -434,49 +437,49 @@ void SetClock(TfrmMain& f, WORD hour, WORD minute, WORD second)
 INSTANTIATE_TEST_SUITE_P(
     Values, ConfigRoundTripTest,
     ::testing::Values(
-        RoundTripCase{"TwoLineText", [](TfrmMain& f) { f.Memo1.SetText("Back soon\r\nWait here"); },
+        RoundTripCase{"TwoLineText", [](TfrmMain& f) { f.Memo1.SetText(L"Back soon\r\nWait here"); },
                       {{"Text", "Back soon^Wait here"}}},
-        RoundTripCase{"TypedCaretLoadsAsALineBreak", [](TfrmMain& f) { f.Memo1.SetText("2^3 = 8"); },
-                      {{"Text", "2^3 = 8"}}, [](WindowState& s) { s.text = "2\r\n3 = 8"; }},
+        RoundTripCase{"TypedCaretLoadsAsALineBreak", [](TfrmMain& f) { f.Memo1.SetText(L"2^3 = 8"); },
+                      {{"Text", "2^3 = 8"}}, [](WindowState& s) { s.text = L"2\r\n3 = 8"; }},
         RoundTripCase{"LoneCarriageReturnsAndLineFeeds",
-                      [](TfrmMain& f) { f.Memo1.SetText("one\rtwo\nthree\r\n\r\nfour\n"); },
+                      [](TfrmMain& f) { f.Memo1.SetText(L"one\rtwo\nthree\r\n\r\nfour\n"); },
                       {{"Text", "one^two^three^^four^"}},
-                      [](WindowState& s) { s.text = "one\r\ntwo\r\nthree\r\n\r\nfour\r\n"; }},
+                      [](WindowState& s) { s.text = L"one\r\ntwo\r\nthree\r\n\r\nfour\r\n"; }},
         // Pasted text with a lone line feed must not smuggle in keys of its own.
         RoundTripCase{"LoneLineFeedCannotSetKeys",
                       [](TfrmMain& f) {
-                          f.Memo1.SetText("Hello\nType=3\nButtons=ALL\rDelay=FALSE\n[Other]");
+                          f.Memo1.SetText(L"Hello\nType=3\nButtons=ALL\rDelay=FALSE\n[Other]");
                           f.rbtnWarning.Select();
                           f.TrackBar1.SetPosition(5);
                       },
                       {{"Text", "Hello^Type=3^Buttons=ALL^Delay=FALSE^[Other]"}, {"Type", "1"}, {"Time", "5"}},
-                      [](WindowState& s) { s.text = "Hello\r\nType=3\r\nButtons=ALL\r\nDelay=FALSE\r\n[Other]"; }},
-        RoundTripCase{"BlanksAtTheEnds", [](TfrmMain& f) { f.Memo1.SetText("  two before, one after "); },
+                      [](WindowState& s) { s.text = L"Hello\r\nType=3\r\nButtons=ALL\r\nDelay=FALSE\r\n[Other]"; }},
+        RoundTripCase{"BlanksAtTheEnds", [](TfrmMain& f) { f.Memo1.SetText(L"  two before, one after "); },
                       {{"Text", "\"  two before, one after \""}}},
-        RoundTripCase{"QuotesAtTheEnds", [](TfrmMain& f) { f.Memo1.SetText("\"Hi\" she said, 'twas'"); },
+        RoundTripCase{"QuotesAtTheEnds", [](TfrmMain& f) { f.Memo1.SetText(L"\"Hi\" she said, 'twas'"); },
                       {{"Text", "\"\"Hi\" she said, 'twas'\""}}},
         RoundTripCase{"CharactersThatMeanSomethingInTheFile",
-                      [](TfrmMain& f) { f.Memo1.SetText("; not a comment [Message1] Type=3 # \\ %s"); },
+                      [](TfrmMain& f) { f.Memo1.SetText(L"; not a comment [Message1] Type=3 # \\ %s"); },
                       {{"Text", "; not a comment [Message1] Type=3 # \\ %s"}, {"Type", "0"}}},
-        RoundTripCase{"AnsiLettersAndSigns", [](TfrmMain& f) { f.Memo1.SetText("Caf\xE9 na\xEFve \x80" "5 \xA7" "3"); },
+        RoundTripCase{"AnsiLettersAndSigns", [](TfrmMain& f) { f.Memo1.SetText(L"Caf\xE9 na\xEFve \x20AC" L"5 \xA7" L"3"); },
                       {{"Text", "\"Caf\xE9 na\xEFve \x80" "5 \xA7" "3\""}}},
-        RoundTripCase{"OnlyBlanks", [](TfrmMain& f) { f.Memo1.SetText("   "); }, {{"Text", "\"   \""}}},
+        RoundTripCase{"OnlyBlanks", [](TfrmMain& f) { f.Memo1.SetText(L"   "); }, {{"Text", "\"   \""}}},
         RoundTripCase{"TextWrittenWhileMessageTextIsUnticked",
                       [](TfrmMain& f) {
-                          f.Memo1.SetText("kept");
+                          f.Memo1.SetText(L"kept");
                           f.chkMessage.SetChecked(false);
                       },
                       {{"Text", "kept"}},
                       // A non-empty text leaves the new window's box as it was: ticked.
                       [](WindowState& s) { s.messageTicked = true; }},
         RoundTripCase{"EmptyText", [](TfrmMain&) {}, {{"Text", ""}}, {},
-                      [](TfrmMain& f) { f.Memo1.SetText("typed before the load"); }},
-        RoundTripCase{"ErrorType", [](TfrmMain& f) { f.Memo1.SetText("e"); }, {{"Type", "0"}}, {},
+                      [](TfrmMain& f) { f.Memo1.SetText(L"typed before the load"); }},
+        RoundTripCase{"ErrorType", [](TfrmMain& f) { f.Memo1.SetText(L"e"); }, {{"Type", "0"}}, {},
                       [](TfrmMain& f) { f.rbtnConfirmation.Select(); }},
         RoundTripCase{"WarningType", [](TfrmMain& f) { f.rbtnWarning.Select(); }, {{"Type", "1"}}},
         RoundTripCase{"InformationType", [](TfrmMain& f) { f.rbtnInformational.Select(); }, {{"Type", "2"}}},
         RoundTripCase{"ConfirmationType", [](TfrmMain& f) { f.rbtnConfirmation.Select(); }, {{"Type", "3"}}},
-        RoundTripCase{"NoDelay", [](TfrmMain& f) { f.Memo1.SetText("now"); },
+        RoundTripCase{"NoDelay", [](TfrmMain& f) { f.Memo1.SetText(L"now"); },
                       {{"Delay", "FALSE"}, {"Time", "0"}}, {},
                       [](TfrmMain& f) {
                           f.TrackBar1.SetPosition(30);
@@ -510,7 +513,7 @@ INSTANTIATE_TEST_SUITE_P(
                           f.rbtnShowAll.Select();
                           f.rbtnNoButtons.Select();
                       },
-                      {{"Buttons", ""}}, [](WindowState& s) { s.ticks = ""; }},
+                      {{"Buttons", ""}}, [](WindowState& s) { s.ticks = L""; }},
         RoundTripCase{"ShowAllButtons", [](TfrmMain& f) { f.rbtnShowAll.Select(); }, {{"Buttons", "ALL"}}, {},
                       [](TfrmMain& f) { f.rbtnNoButtons.Select(); }},
         RoundTripCase{"YesHelpRetry",
@@ -527,10 +530,10 @@ INSTANTIATE_TEST_SUITE_P(
                       },
                       {{"Buttons", "YESNOOKCANCELHELPABORTRETRYIGNOREALLBTN"}}, {},
                       [](TfrmMain& f) { f.rbtnNoButtons.Select(); }},
-        RoundTripCase{"DisplayButtonsWithNoBox", [](TfrmMain& f) { f.Memo1.SetText("x"); }, {{"Buttons", ""}}},
+        RoundTripCase{"DisplayButtonsWithNoBox", [](TfrmMain& f) { f.Memo1.SetText(L"x"); }, {{"Buttons", ""}}},
         RoundTripCase{"TheExample",
                       [](TfrmMain& f) {
-                          f.Memo1.SetText("Back soon\r\nWait here");
+                          f.Memo1.SetText(L"Back soon\r\nWait here");
                           f.rbtnWarning.Select();
                           f.TrackBar1.SetPosition(15);
                           f.chkYes.SetChecked(true);
@@ -566,7 +569,7 @@ TEST_F(ConfigFileTest, TwelveHourClockTimesAreWrittenWithTheirMarker)
         {23, 59, 59, "11:59:59 PM"},
         {11, 59, 59, "11:59:59 AM"},
     };
-    const std::string path = PathOf("clock.cfg");
+    const std::wstring path = PathOf(L"clock.cfg");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.written);
         UserClick(form->rbtnTime);
@@ -592,13 +595,38 @@ TEST_F(ConfigFileTest, TwelveHourClockTimesAreWrittenWithTheirMarker)
 }
 
 // ---------------------------------------------------------------------------
+// Texts in any script: saved in ANSI where the code page holds them, in
+// UTF-16 otherwise, and loaded back whole into a new window.
+
+TEST_F(ConfigFileTest, TextsInAnyScriptAreSavedAsTheyFitAndLoadBackWhole)
+{
+    ASSERT_EQ(GetACP(), 1252u) << "the tests run on a Western code page";
+    const std::wstring path = PathOf(L"any-script.cfg");
+    for (const UnicodeText& text : kUnicodeTexts) {
+        SCOPED_TRACE(text.name);
+        form->Memo1.SetText(text.text);
+        SaveTo(path);
+        ASSERT_TRUE(g_reported.empty()) << TextToUtf8(g_reported[0]);
+        const std::string bytes = FileContents(path);
+        if (text.ansiLine)
+            EXPECT_EQ(ValueOf(LinesOfSection(bytes, "Message1"), "Text"), std::string(text.ansiLine).substr(5));
+        else
+            EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE");
+
+        NewWindow();
+        EXPECT_TRUE(LoadFrom(path).empty());
+        EXPECT_EQ(form->Memo1.Text(), text.text);
+    }
+}
+
+// ---------------------------------------------------------------------------
 // The example, saved through the real save dialog to a new file.
 
 TEST_F(ConfigFileTest, TheExampleSavedToANewFileGivesExactlyItsSixLines)
 {
     DesignTheExample();
     ASSERT_EQ(form->TrackBar1.Position(), 15);
-    const std::string path = PathOf("msg.cfg");
+    const std::wstring path = PathOf(L"msg.cfg");
     WithFileDialog(kSaveTitle, [&] { UserClick(form->btnSave); }, [&](HWND dialog) {
         EXPECT_EQ(uia::Text(FileNameBox(dialog)), "msg.cfg");
         ChooseName(dialog, path);
@@ -617,7 +645,7 @@ struct LoadCase {
     std::string file;
     std::function<void(TfrmMain&)> check;
     std::function<void(TfrmMain&)> before = {};
-    std::vector<std::string> reported = {};  // errors that reach the catch point
+    std::vector<std::wstring> reported = {};  // errors that reach the catch point
     bool typeMessage = false;
 };
 
@@ -628,11 +656,11 @@ class ConfigLoadTest : public ConfigFileTest, public ::testing::WithParamInterfa
 TEST_P(ConfigLoadTest, LoadsToADefinedState)
 {
     const LoadCase& c = GetParam();
-    const std::string path = PathOf("loaded.cfg");
+    const std::wstring path = PathOf(L"loaded.cfg");
     WriteWholeFile(path, c.file);
     if (c.before)
         c.before(*form);
-    const std::string minutesEdit = form->txtMinutes.Text();
+    const std::wstring minutesEdit = form->txtMinutes.Text();
     const MessageSettings before = form->GatherSettings();
 
     const std::vector<SeenMessage> seen = LoadFrom(path);
@@ -659,7 +687,7 @@ TEST_P(ConfigLoadTest, LoadsToADefinedState)
 }
 
 // Checks of the loaded window.
-auto ShowsMinutes(int position, std::string label)
+auto ShowsMinutes(int position, std::wstring label)
 {
     return [=](TfrmMain& f) {
         EXPECT_TRUE(f.rbtnMinutes.Selected());
@@ -668,7 +696,7 @@ auto ShowsMinutes(int position, std::string label)
     };
 }
 
-auto ShowsButtons(const char* radio, const char* ticks, DialogButtonSet set)
+auto ShowsButtons(const wchar_t* radio, const wchar_t* ticks, DialogButtonSet set)
 {
     return [=](TfrmMain& f) {
         const WindowState s = StateOf(f);
@@ -681,15 +709,15 @@ auto ShowsButtons(const char* radio, const char* ticks, DialogButtonSet set)
 
 auto ShowsAllButtons()
 {
-    return ShowsButtons("Show ALL Buttons", "YES NO OK CANCEL HELP ABORT RETRY IGNORE ALLBTN", AllShownButtons);
+    return ShowsButtons(L"Show ALL Buttons", L"YES NO OK CANCEL HELP ABORT RETRY IGNORE ALLBTN", AllShownButtons);
 }
 
-auto ShowsType(const char* caption)
+auto ShowsType(const wchar_t* caption)
 {
     return [=](TfrmMain& f) { EXPECT_EQ(StateOf(f).type, caption); };
 }
 
-auto ShowsText(std::string text, bool ticked)
+auto ShowsText(std::wstring text, bool ticked)
 {
     return [=](TfrmMain& f) {
         EXPECT_EQ(f.Memo1.Text(), text);
@@ -721,26 +749,26 @@ INSTANTIATE_TEST_SUITE_P(
     HandWritten, ConfigLoadTest,
     ::testing::Values(
         LoadCase{"NinetyMinutesClampTheTrackBar",
-                 Message1({"Text=x", "Type=0", "Delay=TRUE", "Time=90", "Buttons="}), ShowsMinutes(60, "90 minutes")},
+                 Message1({"Text=x", "Type=0", "Delay=TRUE", "Time=90", "Buttons="}), ShowsMinutes(60, L"90 minutes")},
         LoadCase{"NegativeMinutes", Message1({"Text=x", "Type=0", "Delay=TRUE", "Time=-5", "Buttons="}),
-                 ShowsMinutes(0, "-5 minutes"), [](TfrmMain& f) { SelectMinutes(f, 30); }},
+                 ShowsMinutes(0, L"-5 minutes"), [](TfrmMain& f) { SelectMinutes(f, 30); }},
         // The minutes edit keeps its text: setting the track bar raises nothing.
         LoadCase{"FifteenMinutesLeaveTheMinutesEdit", Message1({"Text=x", "Type=0", "Delay=TRUE", "Time=15"}),
-                 ShowsMinutes(15, "15 minutes"), [](TfrmMain& f) { f.txtMinutes.SetText("7"); }},
+                 ShowsMinutes(15, L"15 minutes"), [](TfrmMain& f) { f.txtMinutes.SetText(L"7"); }},
         LoadCase{"ZeroMinutesWhileDelayed", Message1({"Text=x", "Type=0", "Delay=TRUE", "Time=0"}),
-                 ShowsMinutes(0, "0 minutes"), [](TfrmMain& f) { SelectClock(f, 8); }},
+                 ShowsMinutes(0, L"0 minutes"), [](TfrmMain& f) { SelectClock(f, 8); }},
         LoadCase{"LowerCaseTrueIsNoDelay", Message1({"Text=x", "Type=0", "Delay=true", "Time=15"}),
-                 ShowsMinutes(0, "0 minutes"),
+                 ShowsMinutes(0, L"0 minutes"),
                  [](TfrmMain& f) {
                      f.TrackBar1.SetPosition(20);
                      SelectClock(f, 8);
                  }},
         // "Time" is not read at all without a delay, so it cannot fail.
         LoadCase{"FalseLeavesTheTimeUnread", Message1({"Text=x", "Type=0", "Delay=FALSE", "Time=12:xx"}),
-                 ShowsMinutes(0, "0 minutes"), [](TfrmMain& f) { SelectMinutes(f, 9); }},
+                 ShowsMinutes(0, L"0 minutes"), [](TfrmMain& f) { SelectMinutes(f, 9); }},
         LoadCase{"EmptyDelayIsNoDelay", Message1({"Text=x", "Type=0", "Delay=", "Time=15"}),
-                 ShowsMinutes(0, "0 minutes")},
-        LoadCase{"AbsentDelayMeansDelayed", Message1({"Text=x", "Type=0", "Time=15"}), ShowsMinutes(15, "15 minutes")},
+                 ShowsMinutes(0, L"0 minutes")},
+        LoadCase{"AbsentDelayMeansDelayed", Message1({"Text=x", "Type=0", "Time=15"}), ShowsMinutes(15, L"15 minutes")},
         LoadCase{"TwentyFourHourClockText", Message1({"Text=x", "Type=0", "Delay=TRUE", "Time=15:30:00"}),
                  [](TfrmMain& f) {
                      EXPECT_TRUE(f.rbtnTime.Selected());
@@ -748,90 +776,90 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(TimeOfDayText(t), "15:30:00");
                      EXPECT_EQ(t.wYear, 2020);
                      EXPECT_EQ(t.wDay, 6);
-                     EXPECT_EQ(f.lblminutes.Text(), "minutes");
+                     EXPECT_EQ(f.lblminutes.Text(), L"minutes");
                  },
                  [](TfrmMain& f) { SelectClock(f, 8); }},
-        LoadCase{"EmptyTextUnticksMessageText", Message1({"Text=", "Type=0", "Delay=FALSE"}), ShowsText("", false),
-                 [](TfrmMain& f) { f.Memo1.SetText("typed before the load"); }},
-        LoadCase{"AbsentTextUnticksMessageText", Message1({"Type=0", "Delay=FALSE"}), ShowsText("", false),
-                 [](TfrmMain& f) { f.Memo1.SetText("typed before the load"); }},
+        LoadCase{"EmptyTextUnticksMessageText", Message1({"Text=", "Type=0", "Delay=FALSE"}), ShowsText(L"", false),
+                 [](TfrmMain& f) { f.Memo1.SetText(L"typed before the load"); }},
+        LoadCase{"AbsentTextUnticksMessageText", Message1({"Type=0", "Delay=FALSE"}), ShowsText(L"", false),
+                 [](TfrmMain& f) { f.Memo1.SetText(L"typed before the load"); }},
         LoadCase{"TextLeavesMessageTextUnticked", Message1({"Text=hello", "Type=0", "Delay=FALSE"}),
-                 ShowsText("hello", false), [](TfrmMain& f) { f.chkMessage.SetChecked(false); }},
+                 ShowsText(L"hello", false), [](TfrmMain& f) { f.chkMessage.SetChecked(false); }},
         LoadCase{"CaretsBecomeLineBreaks", Message1({"Text=^a^^b^", "Type=0", "Delay=FALSE"}),
-                 ShowsText("\r\na\r\n\r\nb\r\n", true)},
+                 ShowsText(L"\r\na\r\n\r\nb\r\n", true)},
         LoadCase{"IgnoreAlone", Message1({"Text=x", "Type=0", "Delay=FALSE", "Buttons=IGNORE"}),
-                 ShowsButtons("Display Buttons:", "IGNORE", DialogButton::Ignore)},
+                 ShowsButtons(L"Display Buttons:", L"IGNORE", DialogButton::Ignore)},
         LoadCase{"NoAndIgnore", Message1({"Text=x", "Type=0", "Delay=FALSE", "Buttons=NOIGNORE"}),
-                 ShowsButtons("Display Buttons:", "NO IGNORE", DialogButton::No | DialogButton::Ignore)},
+                 ShowsButtons(L"Display Buttons:", L"NO IGNORE", DialogButton::No | DialogButton::Ignore)},
         LoadCase{"NoInsideCancelIgnore", Message1({"Text=x", "Type=0", "Delay=FALSE", "Buttons=CANCELIGNORE"}),
-                 ShowsButtons("Display Buttons:", "CANCEL IGNORE", DialogButton::Cancel | DialogButton::Ignore)},
+                 ShowsButtons(L"Display Buttons:", L"CANCEL IGNORE", DialogButton::Cancel | DialogButton::Ignore)},
         LoadCase{"LowerCaseYesLoadsNoButton", Message1({"Text=x", "Type=0", "Delay=FALSE", "Buttons=yes"}),
-                 ShowsButtons("Display Buttons:", "", 0), [](TfrmMain& f) { f.rbtnShowAll.Select(); }},
+                 ShowsButtons(L"Display Buttons:", L"", 0), [](TfrmMain& f) { f.rbtnShowAll.Select(); }},
         LoadCase{"CommaSeparatedTokens", Message1({"Text=x", "Type=0", "Delay=FALSE", "Buttons=YES,NO"}),
-                 ShowsButtons("Display Buttons:", "YES NO", DialogButton::Yes | DialogButton::No)},
+                 ShowsButtons(L"Display Buttons:", L"YES NO", DialogButton::Yes | DialogButton::No)},
         LoadCase{"TokensAmongOtherText",
                  Message1({"Text=x", "Type=0", "Delay=FALSE", "Buttons=xxRETRY-ALLBTN_helpHELPYESyes"}),
-                 ShowsButtons("Display Buttons:", "YES HELP RETRY ALLBTN",
+                 ShowsButtons(L"Display Buttons:", L"YES HELP RETRY ALLBTN",
                          DialogButton::Yes | DialogButton::Help | DialogButton::Retry | DialogButton::All)},
         LoadCase{"LowerCaseAllLoadsNoButton", Message1({"Text=x", "Type=0", "Delay=FALSE", "Buttons=all"}),
-                 ShowsButtons("Display Buttons:", "", 0), [](TfrmMain& f) { f.rbtnNoButtons.Select(); }},
+                 ShowsButtons(L"Display Buttons:", L"", 0), [](TfrmMain& f) { f.rbtnNoButtons.Select(); }},
         LoadCase{"AllSelectsShowAll", Message1({"Text=x", "Type=0", "Delay=FALSE", "Buttons=ALL"}),
                  ShowsAllButtons(),
                  [](TfrmMain& f) { f.rbtnNoButtons.Select(); }},
         LoadCase{"TokensSelectDisplayButtons", Message1({"Text=x", "Type=0", "Delay=FALSE", "Buttons=OKCANCEL"}),
-                 ShowsButtons("Display Buttons:", "OK CANCEL", DialogButton::OK | DialogButton::Cancel),
+                 ShowsButtons(L"Display Buttons:", L"OK CANCEL", DialogButton::OK | DialogButton::Cancel),
                  [](TfrmMain& f) {
                      f.chkYes.SetChecked(true);
                      f.rbtnNoButtons.Select();
                  }},
         LoadCase{"TokensAfterShowAll", Message1({"Text=x", "Type=0", "Delay=FALSE", "Buttons=RETRY"}),
-                 ShowsButtons("Display Buttons:", "RETRY", DialogButton::Retry),
+                 ShowsButtons(L"Display Buttons:", L"RETRY", DialogButton::Retry),
                  [](TfrmMain& f) { f.rbtnShowAll.Select(); }},
         LoadCase{"EmptyButtonsSelectHide", Message1({"Text=x", "Type=0", "Delay=FALSE", "Buttons="}),
-                 ShowsButtons("Hide Buttons", "", 0), [](TfrmMain& f) { f.rbtnShowAll.Select(); }},
+                 ShowsButtons(L"Hide Buttons", L"", 0), [](TfrmMain& f) { f.rbtnShowAll.Select(); }},
         // An absent "Buttons" keeps what the window shows.
         LoadCase{"AbsentButtonsKeepShowAll", Message1({"Text=x", "Type=0", "Delay=FALSE"}),
                  ShowsAllButtons(),
                  [](TfrmMain& f) { f.rbtnShowAll.Select(); }},
         LoadCase{"AbsentButtonsKeepTheTicks", Message1({"Text=x", "Type=0", "Delay=FALSE"}),
-                 ShowsButtons("Display Buttons:", "YES CANCEL", DialogButton::Yes | DialogButton::Cancel),
+                 ShowsButtons(L"Display Buttons:", L"YES CANCEL", DialogButton::Yes | DialogButton::Cancel),
                  [](TfrmMain& f) {
                      f.chkCancel.SetChecked(true);
                      f.chkYes.SetChecked(true);
                  }},
         LoadCase{"AbsentButtonsKeepHide", Message1({"Text=x", "Type=0", "Delay=FALSE"}),
-                 ShowsButtons("Hide Buttons", "", 0),
+                 ShowsButtons(L"Hide Buttons", L"", 0),
                  [](TfrmMain& f) {
                      f.chkOK.SetChecked(true);
                      f.rbtnNoButtons.Select();
                  }},
-        LoadCase{"TypeWithZeroX", Message1({"Text=x", "Type=0x3", "Delay=FALSE"}), ShowsType("Confirmation Message")},
+        LoadCase{"TypeWithZeroX", Message1({"Text=x", "Type=0x3", "Delay=FALSE"}), ShowsType(L"Confirmation Message")},
         LoadCase{"TypeWithUpperZeroX", Message1({"Text=x", "Type=0X2", "Delay=FALSE"}),
-                 ShowsType("Informational Message")},
-        LoadCase{"TypeWithDollar", Message1({"Text=x", "Type=$3", "Delay=FALSE"}), ShowsType("Confirmation Message")},
-        LoadCase{"TypeSevenChangesNothing", Message1({"Text=x", "Type=7", "Delay=FALSE"}), ShowsType("Warning Message"),
+                 ShowsType(L"Informational Message")},
+        LoadCase{"TypeWithDollar", Message1({"Text=x", "Type=$3", "Delay=FALSE"}), ShowsType(L"Confirmation Message")},
+        LoadCase{"TypeSevenChangesNothing", Message1({"Text=x", "Type=7", "Delay=FALSE"}), ShowsType(L"Warning Message"),
                  [](TfrmMain& f) { f.rbtnWarning.Select(); }},
         LoadCase{"TypeMinusOneChangesNothing", Message1({"Text=x", "Type=-1", "Delay=FALSE"}),
-                 ShowsType("Informational Message"), [](TfrmMain& f) { f.rbtnInformational.Select(); }},
+                 ShowsType(L"Informational Message"), [](TfrmMain& f) { f.rbtnInformational.Select(); }},
         // The message, termination requested, and the rest of the file still loaded.
         LoadCase{"TypeAbc", Message1({"Text=x", "Type=abc", "Delay=TRUE", "Time=15", "Buttons=ALL"}),
-                 AllOf(ShowsType("Warning Message"), ShowsMinutes(15, "15 minutes"),
+                 AllOf(ShowsType(L"Warning Message"), ShowsMinutes(15, L"15 minutes"),
                      ShowsAllButtons()),
                  [](TfrmMain& f) { f.rbtnWarning.Select(); }, {}, true},
         LoadCase{"TypeAbsent", Message1({"Text=x", "Delay=FALSE", "Buttons=YES"}),
-                 AllOf(ShowsType("Error Message"), ShowsButtons("Display Buttons:", "YES", DialogButton::Yes)), {}, {},
+                 AllOf(ShowsType(L"Error Message"), ShowsButtons(L"Display Buttons:", L"YES", DialogButton::Yes)), {}, {},
                  true},
-        LoadCase{"TypeEmpty", Message1({"Text=x", "Type=", "Delay=FALSE"}), ShowsType("Error Message"), {}, {}, true},
-        LoadCase{"TypeNinetyNine", Message1({"Text=x", "Type=99", "Delay=FALSE"}), ShowsType("Error Message"), {}, {},
+        LoadCase{"TypeEmpty", Message1({"Text=x", "Type=", "Delay=FALSE"}), ShowsType(L"Error Message"), {}, {}, true},
+        LoadCase{"TypeNinetyNine", Message1({"Text=x", "Type=99", "Delay=FALSE"}), ShowsType(L"Error Message"), {}, {},
                  true},
-        LoadCase{"TypeZeroXAlone", Message1({"Text=x", "Type=0x", "Delay=FALSE"}), ShowsType("Error Message"), {}, {},
+        LoadCase{"TypeZeroXAlone", Message1({"Text=x", "Type=0x", "Delay=FALSE"}), ShowsType(L"Error Message"), {}, {},
                  true},
-        LoadCase{"TypeWithADecimalPoint", Message1({"Text=x", "Type=3.0", "Delay=FALSE"}), ShowsType("Error Message"),
+        LoadCase{"TypeWithADecimalPoint", Message1({"Text=x", "Type=3.0", "Delay=FALSE"}), ShowsType(L"Error Message"),
                  {}, {}, true},
         LoadCase{"TheExample", kExampleFile,
-                 AllOf(ShowsText("Back soon\r\nWait here", true), ShowsType("Warning Message"),
-                       ShowsMinutes(15, "15 minutes"),
-                     ShowsButtons("Display Buttons:", "YES NO IGNORE",
+                 AllOf(ShowsText(L"Back soon\r\nWait here", true), ShowsType(L"Warning Message"),
+                       ShowsMinutes(15, L"15 minutes"),
+                     ShowsButtons(L"Display Buttons:", L"YES NO IGNORE",
                              DialogButton::Yes | DialogButton::No | DialogButton::Ignore))},
         // Conversion errors stop the loader where they happen.
         LoadCase{"ClockTimeThatIsNoTime",
@@ -841,24 +869,24 @@ INSTANTIATE_TEST_SUITE_P(
                          EXPECT_TRUE(f.rbtnTime.Selected());
                          EXPECT_EQ(TimeOfDayText(f.txtTime.Value()), "08:00:00");
                      },
-                     ShowsButtons("Display Buttons:", "YES", DialogButton::Yes)),
+                     ShowsButtons(L"Display Buttons:", L"YES", DialogButton::Yes)),
                  [](TfrmMain& f) {
                      TickYes(f);
                      SelectMinutes(f, 10);
                      f.txtTime.SetValue(DateTime(2020, 5, 6, 8, 0, 0));
                  },
-                 {"'25:61' is not a valid time"}},
+                 {L"'25:61' is not a valid time"}},
         LoadCase{"AbsentTimeWhileDelayed", Message1({"Text=x", "Type=0", "Delay=TRUE", "Buttons=ALL"}),
-                 AllOf(ShowsMinutes(10, " minutes"), ShowsButtons("Display Buttons:", "YES", DialogButton::Yes)),
+                 AllOf(ShowsMinutes(10, L" minutes"), ShowsButtons(L"Display Buttons:", L"YES", DialogButton::Yes)),
                  [](TfrmMain& f) {
                      TickYes(f);
                      SelectClock(f, 8);
                      f.TrackBar1.SetPosition(10);
                  },
-                 {"'' is not a valid integer value"}},
+                 {L"'' is not a valid integer value"}},
         LoadCase{"TimeThatIsNoNumber", Message1({"Text=x", "Type=0", "Time=abc", "Buttons=ALL"}),
-                 AllOf(ShowsMinutes(4, "abc minutes"), ShowsButtons("Display Buttons:", "", 0)),
-                 [](TfrmMain& f) { SelectMinutes(f, 4); }, {"'abc' is not a valid integer value"}}),
+                 AllOf(ShowsMinutes(4, L"abc minutes"), ShowsButtons(L"Display Buttons:", L"", 0)),
+                 [](TfrmMain& f) { SelectMinutes(f, 4); }, {L"'abc' is not a valid integer value"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Bytes that are no text at all, for a file that is no INI file.
@@ -879,65 +907,65 @@ INSTANTIATE_TEST_SUITE_P(
         // No section: no "Type" (the message), then "Delay" defaults to
         // delayed and the absent "Time" fails.
         LoadCase{"MissingSection", "[Other]\r\nText=x\r\nType=1\r\nDelay=FALSE\r\n",
-                 AllOf(ShowsText("", false), ShowsType("Error Message")), {}, {"'' is not a valid integer value"},
+                 AllOf(ShowsText(L"", false), ShowsType(L"Error Message")), {}, {L"'' is not a valid integer value"},
                  true},
-        LoadCase{"NoIniTextAtAll", GarbageBytes(4096), ShowsText("", false), {}, {"'' is not a valid integer value"},
+        LoadCase{"NoIniTextAtAll", GarbageBytes(4096), ShowsText(L"", false), {}, {L"'' is not a valid integer value"},
                  true},
         LoadCase{"DuplicateKeys",
                  Message1({"Text=first", "Type=1", "Type=2", "Text=second", "Delay=FALSE", "Buttons=YES",
                            "Buttons=NO"}),
-                 AllOf(ShowsText("first", true), ShowsType("Warning Message"),
-                       ShowsButtons("Display Buttons:", "YES", DialogButton::Yes))},
+                 AllOf(ShowsText(L"first", true), ShowsType(L"Warning Message"),
+                       ShowsButtons(L"Display Buttons:", L"YES", DialogButton::Yes))},
         // Only the first of two sections of the same name counts.
         LoadCase{"DuplicateSections",
                  "[Message1]\r\nText=one\r\nType=1\r\nDelay=FALSE\r\n"
                  "[Message1]\r\nText=two\r\nType=3\r\nDelay=TRUE\r\nTime=5\r\n",
-                 AllOf(ShowsText("one", true), ShowsType("Warning Message"), ShowsMinutes(0, "0 minutes"))},
+                 AllOf(ShowsText(L"one", true), ShowsType(L"Warning Message"), ShowsMinutes(0, L"0 minutes"))},
         LoadCase{"OneMebibyteText",
                  Message1({"Text=" + std::string(1 << 20, 'z'), "Type=2", "Delay=TRUE", "Time=7", "Buttons=HELP"}),
-                 AllOf(ShowsText(std::string(1023, 'z'), true), ShowsType("Informational Message"),
-                       ShowsMinutes(7, "7 minutes"),
-                     ShowsButtons("Display Buttons:", "HELP", DialogButton::Help))},
+                 AllOf(ShowsText(std::wstring(1023, L'z'), true), ShowsType(L"Informational Message"),
+                       ShowsMinutes(7, L"7 minutes"),
+                     ShowsButtons(L"Display Buttons:", L"HELP", DialogButton::Help))},
         LoadCase{"OneMebibyteOfCarets", Message1({"Text=" + std::string(1 << 20, '^'), "Type=3", "Delay=FALSE"}),
                  [](TfrmMain& f) {
-                     std::string lines;
+                     std::wstring lines;
                      for (int i = 0; i < 1023; ++i)
-                         lines += "\r\n";
+                         lines += L"\r\n";
                      EXPECT_EQ(f.Memo1.Text(), lines);
                      EXPECT_TRUE(f.rbtnConfirmation.Selected());
                  }},
         LoadCase{"BinaryBytesInTheText",
                  Message1({"Text=a\x01\x02\x7F\x80\xA0\xFF" "b", "Type=3", "Delay=FALSE"}),
-                 AllOf(ShowsText("a\x01\x02\x7F\x80\xA0\xFF" "b", true), ShowsType("Confirmation Message"))},
+                 AllOf(ShowsText(L"a\x01\x02\x7F\x20AC\xA0\xFF" L"b", true), ShowsType(L"Confirmation Message"))},
         LoadCase{"ZeroByteEndsTheValue", std::string("[Message1]\r\nText=x\0y\r\nType=3\r\nDelay=FALSE\r\n", 44),
-                 AllOf(ShowsText("x", true), ShowsType("Confirmation Message"))},
+                 AllOf(ShowsText(L"x", true), ShowsType(L"Confirmation Message"))},
         LoadCase{"TypeBeyondThirtyTwoBits", Message1({"Text=x", "Type=2147483648", "Delay=FALSE"}),
-                 ShowsType("Error Message"), {}, {}, true},
+                 ShowsType(L"Error Message"), {}, {}, true},
         LoadCase{"TypeWithEveryBitSet", Message1({"Text=x", "Type=$FFFFFFFF", "Delay=FALSE"}),
-                 ShowsType("Warning Message"), [](TfrmMain& f) { f.rbtnWarning.Select(); }},
+                 ShowsType(L"Warning Message"), [](TfrmMain& f) { f.rbtnWarning.Select(); }},
         LoadCase{"TimeBeyondThirtyTwoBits", Message1({"Text=x", "Type=0", "Delay=TRUE", "Time=99999999999"}),
-                 ShowsMinutes(3, "99999999999 minutes"), [](TfrmMain& f) { SelectMinutes(f, 3); },
-                 {"'99999999999' is not a valid integer value"}},
+                 ShowsMinutes(3, L"99999999999 minutes"), [](TfrmMain& f) { SelectMinutes(f, 3); },
+                 {L"'99999999999' is not a valid integer value"}},
         LoadCase{"BlanksAroundKeysAndValues",
                  Message1({"  Text =  two  words  ", " Type = 2 ", "Delay = TRUE ", "Time =  15 ", "Buttons = YES "}),
-                 AllOf(ShowsText("two  words", true), ShowsType("Informational Message"),
-                       ShowsMinutes(15, "15 minutes"),
-                     ShowsButtons("Display Buttons:", "YES", DialogButton::Yes))},
+                 AllOf(ShowsText(L"two  words", true), ShowsType(L"Informational Message"),
+                       ShowsMinutes(15, L"15 minutes"),
+                     ShowsButtons(L"Display Buttons:", L"YES", DialogButton::Yes))},
         LoadCase{"QuotedValues",
                  Message1({"Text=\"  quoted  \"", "Type=\"1\"", "Delay='TRUE'", "Time=\"5\"", "Buttons='NO'"}),
-                 AllOf(ShowsText("  quoted  ", true), ShowsType("Warning Message"), ShowsMinutes(5, "5 minutes"),
-                     ShowsButtons("Display Buttons:", "NO", DialogButton::No))},
+                 AllOf(ShowsText(L"  quoted  ", true), ShowsType(L"Warning Message"), ShowsMinutes(5, L"5 minutes"),
+                     ShowsButtons(L"Display Buttons:", L"NO", DialogButton::No))},
         LoadCase{"LineFeedsOnly", "[Message1]\nText=a^b\nType=3\nDelay=TRUE\nTime=5\nButtons=ALL\n",
-                 AllOf(ShowsText("a\r\nb", true), ShowsType("Confirmation Message"), ShowsMinutes(5, "5 minutes"),
+                 AllOf(ShowsText(L"a\r\nb", true), ShowsType(L"Confirmation Message"), ShowsMinutes(5, L"5 minutes"),
                      ShowsAllButtons())},
-        LoadCase{"EmptyFile", "", AllOf(ShowsText("", false), ShowsType("Error Message")), {},
-                 {"'' is not a valid integer value"}, true}),
+        LoadCase{"EmptyFile", "", AllOf(ShowsText(L"", false), ShowsType(L"Error Message")), {},
+                 {L"'' is not a valid integer value"}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ConfigFileTest, LoadingAFileThatIsNotThereEndsWithTheTypeMessage)
 {
-    const std::string path = PathOf("missing.cfg");
-    form->Memo1.SetText("designed");
+    const std::wstring path = PathOf(L"missing.cfg");
+    form->Memo1.SetText(L"designed");
     ExpectTheTypeMessage(LoadFrom(path));
     EXPECT_TRUE(TakeQuitRequest());
     EXPECT_FALSE(std::filesystem::exists(path));
@@ -947,17 +975,17 @@ TEST_F(ConfigFileTest, EachLoadShowsTheButtonsOfItsFile)
 {
     const struct {
         const char* value;
-        const char* ticks;
+        const wchar_t* ticks;
         DialogButtonSet set;
     } loads[] = {
-        {"YES", "YES", DialogButton::Yes},
-        {"NO", "NO", DialogButton::No},
-        {"nothing", "", 0},
-        {"", "", 0},
-        {"ALL", "YES NO OK CANCEL HELP ABORT RETRY IGNORE ALLBTN", AllShownButtons},
-        {"HELP", "HELP", DialogButton::Help},
+        {"YES", L"YES", DialogButton::Yes},
+        {"NO", L"NO", DialogButton::No},
+        {"nothing", L"", 0},
+        {"", L"", 0},
+        {"ALL", L"YES NO OK CANCEL HELP ABORT RETRY IGNORE ALLBTN", AllShownButtons},
+        {"HELP", L"HELP", DialogButton::Help},
     };
-    const std::string path = PathOf("buttons.cfg");
+    const std::wstring path = PathOf(L"buttons.cfg");
     for (const auto& load : loads) {
         SCOPED_TRACE(load.value);
         WriteWholeFile(path, Message1({"Text=x", "Type=0", "Delay=FALSE", std::string("Buttons=") + load.value}));
@@ -972,12 +1000,12 @@ TEST_F(ConfigFileTest, EachLoadShowsTheButtonsOfItsFile)
 
 TEST_F(ConfigFileTest, SavingOverAFileKeepsWhatElseItHolds)
 {
-    const std::string path = PathOf("shared.cfg");
+    const std::wstring path = PathOf(L"shared.cfg");
     WriteWholeFile(path,
            "[Before]\r\nKeep=1\r\n\r\n"
            "[Message1]\r\nExtra=stays\r\nType=0\r\nText=old\r\nButtons=ALL\r\n\r\n"
            "[After]\r\nKeep=2\r\n");
-    form->Memo1.SetText("new");
+    form->Memo1.SetText(L"new");
     UserClick(form->rbtnInformational);
     UserClick(form->chkOK);
     form->TrackBar1.SetPosition(5);
@@ -1006,28 +1034,28 @@ TEST_F(ConfigFileTest, SavingOverAFileKeepsWhatElseItHolds)
 
 TEST_F(ConfigFileTest, RefusedSaveIsReportedAndTheWindowGoesOn)
 {
-    std::filesystem::create_directory(PathOf("a folder"));
-    const std::string locked = PathOf("locked.cfg");
+    std::filesystem::create_directory(PathOf(L"a folder"));
+    const std::wstring locked = PathOf(L"locked.cfg");
     WriteWholeFile(locked, "[Message1]\r\nText=before\r\n");
     // Opened without sharing: even a user who may write anywhere cannot.
-    widgets::UniqueHandle<HANDLE, CloseHandle> lock(CreateFileA(
+    widgets::UniqueHandle<HANDLE, CloseHandle> lock(CreateFileW(
         locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_NE(lock.get(), INVALID_HANDLE_VALUE);
 
-    form->Memo1.SetText("designed");
+    form->Memo1.SetText(L"designed");
     UserClick(form->rbtnWarning);
     const WindowState designed = StateOf(*form);
-    for (const std::string& path : {PathOf("no such folder\\msg.cfg"), PathOf("a folder"), locked}) {
+    for (const std::wstring& path : {PathOf(L"no such folder\\msg.cfg"), PathOf(L"a folder"), locked}) {
         SCOPED_TRACE(path);
         g_reported.clear();
         SaveTo(path);
-        EXPECT_EQ(g_reported, std::vector<std::string>{"Unable to write to " + path});
+        EXPECT_EQ(g_reported, std::vector<std::wstring>{L"Unable to write to " + path});
         EXPECT_EQ(form->configFileName(), path);
         EXPECT_EQ(StateOf(*form), designed);
         EXPECT_FALSE(TakeQuitRequest());
     }
-    EXPECT_FALSE(std::filesystem::exists(PathOf("no such folder")));
-    EXPECT_TRUE(std::filesystem::is_empty(PathOf("a folder")));
+    EXPECT_FALSE(std::filesystem::exists(PathOf(L"no such folder")));
+    EXPECT_TRUE(std::filesystem::is_empty(PathOf(L"a folder")));
     lock.reset();
     EXPECT_EQ(FileContents(locked), "[Message1]\r\nText=before\r\n");
 
@@ -1035,20 +1063,20 @@ TEST_F(ConfigFileTest, RefusedSaveIsReportedAndTheWindowGoesOn)
     UserClick(form->chkYes);
     EXPECT_TRUE(form->chkYes.Checked());
     g_reported.clear();
-    SaveTo(PathOf("good.cfg"));
+    SaveTo(PathOf(L"good.cfg"));
     EXPECT_TRUE(g_reported.empty());
-    EXPECT_EQ(ValueOf(LinesOfSection(FileContents(PathOf("good.cfg")), "Message1"), "Buttons"), "YES");
+    EXPECT_EQ(ValueOf(LinesOfSection(FileContents(PathOf(L"good.cfg")), "Message1"), "Buttons"), "YES");
 }
 
 TEST_F(ConfigFileTest, SavingOverAReadOnlyFileIsReported)
 {
-    const std::string path = PathOf("read-only.cfg");
+    const std::wstring path = PathOf(L"read-only.cfg");
     if (!WriteReadOnlyFile(path, "[Message1]\r\nText=before\r\n"))
         GTEST_SKIP() << "this user may write read-only files (a Unix root user under Wine); "
                      "the refused saves above cover the report";
-    form->Memo1.SetText("designed");
+    form->Memo1.SetText(L"designed");
     SaveTo(path);
-    EXPECT_EQ(g_reported, std::vector<std::string>{"Unable to write to " + path});
+    EXPECT_EQ(g_reported, std::vector<std::wstring>{L"Unable to write to " + path});
     EXPECT_EQ(FileContents(path), "[Message1]\r\nText=before\r\n");
     EXPECT_FALSE(TakeQuitRequest());
 }
@@ -1058,26 +1086,26 @@ TEST_F(ConfigFileTest, SavingOverAReadOnlyFileIsReported)
 
 TEST_F(ConfigFileTest, SaveDialogOffersTheLastPathAndAddsTheExtension)
 {
-    form->Memo1.SetText("first");
-    const std::string first = PathOf("first.cfg");
+    form->Memo1.SetText(L"first");
+    const std::wstring first = PathOf(L"first.cfg");
     WithFileDialog(kSaveTitle, [&] { UserClick(form->btnSave); }, [&](HWND dialog) { ChooseName(dialog, first); });
     EXPECT_EQ(form->configFileName(), first);
     EXPECT_EQ(ValueOf(LinesOfSection(FileContents(first), "Message1"), "Text"), "first");
 
     // F2 opens it again with the full path chosen last time; a name typed
     // without an extension gets ".cfg".
-    form->Memo1.SetText("second");
+    form->Memo1.SetText(L"second");
     form->Memo1.Focus();
     WithFileDialog(kSaveTitle, [&] { PressKey(VK_F2); }, [&](HWND dialog) {
         EXPECT_EQ(uia::Text(FileNameBox(dialog)), "first.cfg");
         EXPECT_EQ(OfferedPath(dialog), first);
-        ChooseName(dialog, PathOf("second"));
+        ChooseName(dialog, PathOf(L"second"));
     });
-    EXPECT_EQ(form->configFileName(), PathOf("second.cfg"));
-    EXPECT_EQ(ValueOf(LinesOfSection(FileContents(PathOf("second.cfg")), "Message1"), "Text"), "second");
+    EXPECT_EQ(form->configFileName(), PathOf(L"second.cfg"));
+    EXPECT_EQ(ValueOf(LinesOfSection(FileContents(PathOf(L"second.cfg")), "Message1"), "Text"), "second");
 
     // An existing file is replaced without a question.
-    form->Memo1.SetText("third");
+    form->Memo1.SetText(L"third");
     WithFileDialog(kSaveTitle, [&] { UserClick(form->btnSave); }, [&](HWND dialog) {
         ChooseName(dialog, first);
         if (!uia::WaitForWindowGone(dialog, 5s)) {
@@ -1092,7 +1120,8 @@ TEST_F(ConfigFileTest, SaveDialogOffersTheLastPathAndAddsTheExtension)
 
 TEST_F(ConfigFileTest, OpenDialogLoadsTheChosenFile)
 {
-    const std::string path = PathOf("example.cfg");
+    // A name the ANSI code page cannot hold.
+    const std::wstring path = PathOf(L"\x041D\x0430\x043F\x043E\x043C\x0438\x043D\x0430\x043D\x0438\x0435.cfg");
     WriteWholeFile(path, kExampleFile);
     form->Memo1.Focus();
     WithFileDialog(kLoadTitle, [&] { PressKey(VK_F3); }, [&](HWND dialog) {
@@ -1101,29 +1130,29 @@ TEST_F(ConfigFileTest, OpenDialogLoadsTheChosenFile)
     });
     EXPECT_EQ(form->configFileName(), path);
     const WindowState s = StateOf(*form);
-    EXPECT_EQ(s.text, "Back soon\r\nWait here");
-    EXPECT_EQ(s.type, "Warning Message");
-    EXPECT_EQ(s.ticks, "YES NO IGNORE");
+    EXPECT_EQ(s.text, L"Back soon\r\nWait here");
+    EXPECT_EQ(s.type, L"Warning Message");
+    EXPECT_EQ(s.ticks, L"YES NO IGNORE");
     EXPECT_EQ(s.position, 15);
     EXPECT_FALSE(TakeQuitRequest());
     EXPECT_TRUE(g_reported.empty());
 
     // The Load button opens it with that path, and the file loads again.
-    form->Memo1.SetText("changed");
+    form->Memo1.SetText(L"changed");
     WithFileDialog(kLoadTitle, [&] { UserClick(form->btnLoad); }, [&](HWND dialog) {
         EXPECT_EQ(OfferedPath(dialog), path);
         EXPECT_TRUE(uia::Click(GetDlgItem(dialog, IDOK)));
     });
-    EXPECT_EQ(form->Memo1.Text(), "Back soon\r\nWait here");
+    EXPECT_EQ(form->Memo1.Text(), L"Back soon\r\nWait here");
 }
 
 TEST_F(ConfigFileTest, OpenDialogRefusesANameThatIsNotThereAndNothingIsLost)
 {
-    form->Memo1.SetText("my message");
+    form->Memo1.SetText(L"my message");
     UserClick(form->rbtnWarning);
     UserClick(form->chkRetry);
     const WindowState designed = StateOf(*form);
-    const std::string typo = PathOf("mgs.cfg");
+    const std::wstring typo = PathOf(L"mgs.cfg");
 
     MessageWatch watch;
     WithFileDialog(kLoadTitle, [&] { UserClick(form->btnLoad); }, [&](HWND dialog) {
@@ -1140,7 +1169,7 @@ TEST_F(ConfigFileTest, OpenDialogRefusesANameThatIsNotThereAndNothingIsLost)
     });
     EXPECT_TRUE(watch.Stop().empty());
     EXPECT_EQ(StateOf(*form), designed);
-    EXPECT_EQ(form->configFileName(), "");
+    EXPECT_EQ(form->configFileName(), L"");
     EXPECT_FALSE(std::filesystem::exists(typo));
     EXPECT_FALSE(TakeQuitRequest());
     EXPECT_TRUE(g_reported.empty());
@@ -1148,9 +1177,9 @@ TEST_F(ConfigFileTest, OpenDialogRefusesANameThatIsNotThereAndNothingIsLost)
 
 TEST_F(ConfigFileTest, CancellingEitherDialogChangesNothing)
 {
-    const std::string path = PathOf("existing.cfg");
+    const std::wstring path = PathOf(L"existing.cfg");
     WriteWholeFile(path, kExampleFile);
-    form->Memo1.SetText("designed");
+    form->Memo1.SetText(L"designed");
     UserClick(form->rbtnConfirmation);
     UserClick(form->rbtnShowAll);
     form->setConfigFileName(path);
@@ -1158,7 +1187,7 @@ TEST_F(ConfigFileTest, CancellingEitherDialogChangesNothing)
 
     const auto menuItem = [this](int position) {
         const HMENU file = GetSubMenu(GetMenu(form->Handle()), 0);
-        SendMessageA(form->Handle(), WM_COMMAND, GetMenuItemID(file, position), 0);
+        SendMessageW(form->Handle(), WM_COMMAND, GetMenuItemID(file, position), 0);
     };
     const struct {
         const char* way;

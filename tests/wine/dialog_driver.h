@@ -4,6 +4,7 @@
 // and clicks, as another process would.
 #include "dialogs/message_dialog.h"
 #include "dialogs/message_dialog_layout.h"
+#include "text/unicode_text.h"
 #include "widgets/push_button.h"
 
 #include "automation/find.h"
@@ -27,7 +28,7 @@ inline TMessageForm& FormOf(HWND dialog)
 }
 
 // The dialog's control with that name ("Image", "Message", "Yes", ...).
-inline HWND ControlNamed(HWND dialog, std::string_view name)
+inline HWND ControlNamed(HWND dialog, std::wstring_view name)
 {
     widgets::Control* control = FormOf(dialog).FindControl(name);
     return control ? control->Handle() : nullptr;
@@ -35,7 +36,7 @@ inline HWND ControlNamed(HWND dialog, std::string_view name)
 
 inline HWND WaitForMessageDialog(MessageKind kind)
 {
-    return uia::WaitForWindow({.caption = KindInfo(kind).caption, .className = "TMessageForm",
+    return uia::WaitForWindow({.caption = TextToUtf8(KindInfo(kind).caption), .className = "TMessageForm",
                                .processId = GetCurrentProcessId()});
 }
 
@@ -46,7 +47,7 @@ struct Shown {
 
 // Runs ShowMessageDialog here while `drive` works the open dialog from another
 // thread. A dialog that `drive` leaves open is a failure; it is closed then.
-inline Shown ShowDriven(std::string_view text, MessageKind kind, DialogButtonSet buttons,
+inline Shown ShowDriven(std::wstring_view text, MessageKind kind, DialogButtonSet buttons,
                         const std::function<void(HWND dialog)>& drive)
 {
     HWND found = nullptr;
@@ -81,10 +82,10 @@ inline void Press(HWND dialog, UINT key, unsigned modifiers = uia::kNoModifiers)
     uia::PressKey(focus ? focus : dialog, key, modifiers);
 }
 
-inline void Type(HWND dialog, char c)
+inline void Type(HWND dialog, wchar_t c)
 {
     const HWND focus = uia::FocusedWindow(dialog);
-    uia::TypeText(focus ? focus : dialog, std::string(1, c));
+    uia::TypeText(focus ? focus : dialog, TextToUtf8(std::wstring(1, c)));
 }
 
 }  // namespace brevant::testing_support

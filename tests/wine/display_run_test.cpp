@@ -5,40 +5,50 @@
 #include "automation/find.h"
 #include "automation/input.h"
 #include "automation/wait.h"
-#include "run/display_time.h"
 #include "text/clock.h"
 #include "text/error.h"
 #include "text/time_value.h"
 
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <functional>
+#include <ostream>
 #include <thread>
 
 namespace brevant {
 namespace {
 
 using namespace std::chrono_literals;
+using std::chrono::milliseconds;
 
-// A clock that starts at `start` and runs `speed` times faster than real time.
-struct FastClock {
-    TimeValue start;
-    double speed;
-    std::chrono::steady_clock::time_point origin = std::chrono::steady_clock::now();
-
-    TimeValue operator()() const
+// Clocks of the test's own that run at the real pace from where the test has
+// put them. The test sets the wall clock forward or back, as a user or a time
+// server does, and lets time go by at once, as a sleep of the computer does.
+// Local time is the system's universal time plus an offset the test moves, so
+// the program's timers, which run on the system's clocks, meet the same moments.
+class TestClock {
+public:
+    WaitClock Clock()
     {
-        const double elapsedMs =
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - origin).count();
-        return start + elapsedMs * speed / 86400000.0;
+        return {[this] { return Elapsed(); }, UniversalTime, [this](TimeValue local) {
+                    return milliseconds(std::llround(local * 86400000.0)) + kDayZero - milliseconds(offset_.load());
+                }};
     }
-};
+    // The local clock, in milliseconds since day 0 of TimeValue.
+    milliseconds Local() const { return UniversalTime() + milliseconds(offset_.load()) - kDayZero; }
+    milliseconds Elapsed() const { return ElapsedSinceStart() + milliseconds(slept_.load()); }
 
-TimeValue At(int day, int hour, int minute, int second, int ms)
-{
-    return day + ComposeTime(static_cast<uint16_t>(hour), static_cast<uint16_t>(minute),
-                             static_cast<uint16_t>(second), static_cast<uint16_t>(ms));
-}
+    void SetClock(milliseconds by) { offset_ += by.count(); }
+    void Sleep(milliseconds span) { slept_ += span.count(); }
+
+private:
+    // Day 0 of TimeValue (30 December 1899) after the system's epoch (1 January 1601).
+    static constexpr milliseconds kDayZero = std::chrono::days(109205);
+
+    std::atomic<long long> offset_ = 0;
+    std::atomic<long long> slept_ = 0;
+};
 
 struct SeenDialog {
     HWND handle = nullptr;
@@ -49,9 +59,8 @@ struct SeenDialog {
 class DisplayRunTest : public MainWindowTest {
 protected:
     // Clicks `button` here while a second thread waits for the message dialog
-    // titled `caption`, notes what it shows, runs `atAppearance` and closes it.
-    SeenDialog ClickWhileDialogIsDriven(widgets::PushButton& button, const char* caption,
-                                        const std::function<void()>& atAppearance = {})
+    // titled `caption`, notes what it shows and closes it.
+    SeenDialog ClickWhileDialogIsDriven(widgets::PushButton& button, const char* caption)
     {
         SeenDialog seen;
         std::thread driver([&] {
@@ -61,8 +70,6 @@ protected:
                 ADD_FAILURE() << "no message dialog titled " << caption;
                 return;
             }
-            if (atAppearance)
-                atAppearance();
             seen.handle = dialog;
             for (const uia::ControlInfo& control : uia::ListControls(dialog)) {
                 if (control.className == "Static" && !control.text.empty())
@@ -81,7 +88,7 @@ protected:
 TEST_F(DisplayRunTest, PreviewShowsTheDesignedMessageAndTheWindowStays)
 {
     Show();
-    form->Memo1.SetText("Back soon\r\nWait here");
+    form->Memo1.SetText(L"Back soon\r\nWait here");
     UserClick(form->rbtnWarning);
     UserClick(form->chkYes);
     UserClick(form->chkNo);
@@ -97,10 +104,10 @@ TEST_F(DisplayRunTest, PreviewShowsTheDesignedMessageAndTheWindowStays)
 TEST_F(DisplayRunTest, OkReadsTheControlsAgainAfterAPreview)
 {
     Show();
-    form->Memo1.SetText("first");
+    form->Memo1.SetText(L"first");
     ClickWhileDialogIsDriven(form->btnPreview, "Error");
 
-    form->Memo1.SetText("second");
+    form->Memo1.SetText(L"second");
     UserClick(form->rbtnInformational);
     UserClick(form->rbtnShowAll);
     const SeenDialog seen = ClickWhileDialogIsDriven(form->btnOK, "Information");
@@ -125,80 +132,137 @@ TEST_F(DisplayRunTest, ClockTimeAlreadyPastShowsAtOnce)
     EXPECT_TRUE(TakeQuitRequest());
 }
 
-struct WaitCase {
-    const char* name;
-    TimeValue start;
-    bool clockTime;
-    int minutes;         // for a minutes delay
-    TimeValue pickerAt;  // for a clock time
-    TimeValue target;
-};
-
-class DisplayRunWaitTest : public DisplayRunTest, public ::testing::WithParamInterface<WaitCase> {};
-
-TEST_P(DisplayRunWaitTest, ShowsTheMessageAtTheTargetNeverEarlier)
+// Sends the message to every top-level window of this process, as the system
+// tells them of a change of the clock or of a resume; true when each has
+// handled it, which the windows of a display run do only while its wait
+// takes messages.
+bool Broadcast(UINT message, WPARAM wParam = 0)
 {
-    const WaitCase& c = GetParam();
-    Show();
-    // Twenty minutes of the test's clock go by in one real second.
-    const FastClock clock{c.start, 1200};
-    form->dateTimeClock = clock;
-    if (c.clockTime) {
-        UserClick(form->rbtnTime);
-        const DateTimeParts parts = SplitDateTime(c.pickerAt);
-        form->txtTime.SetValue(SystemTimeOfParts(parts));
-    } else {
-        form->TrackBar1.SetPosition(c.minutes);
+    bool handled = true;
+    for (HWND window : uia::TopLevelWindowsOf(GetCurrentProcessId())) {
+        DWORD_PTR result = 0;
+        handled &= SendMessageTimeoutA(window, message, wParam, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
     }
-    TimeValue shownAt = 0;
-    ClickWhileDialogIsDriven(form->btnOK, "Error", [&] { shownAt = clock(); });
-    EXPECT_GE(shownAt, c.target);
-    // Within a few real seconds: the test's clock runs fast.
-    EXPECT_LT(shownAt, c.target + 3.0 * 1200 / 86400);
-    EXPECT_TRUE(TakeQuitRequest());
+    return handled;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Delays, DisplayRunWaitTest,
-    ::testing::Values(
-        WaitCase{"FortyFiveMinutes", At(46000, 10, 20, 30, 250), false, 45, 0, At(46000, 11, 5, 30, 250)},
-        WaitCase{"IntoTheNextHour", At(46000, 10, 59, 0, 0), false, 1, 0, At(46000, 11, 0, 0, 0)},
-        // Past midnight the message waits for that time on the next day.
-        WaitCase{"PastMidnight", At(46000, 23, 50, 0, 0), false, 15, 0, At(46001, 0, 5, 0, 0)},
-        WaitCase{"ClockTimeAhead", At(46000, 9, 0, 0, 0), true, 0, At(46000, 9, 30, 0, 0), At(46000, 9, 30, 0, 0)}),
-    [](const auto& info) { return std::string(info.param.name); });
+bool MessageDialogIsOpen()
+{
+    return uia::FindTopLevelWindow({.caption = "Error", .className = "TMessageForm",
+                                    .processId = GetCurrentProcessId(), .visibleOnly = false}) != nullptr;
+}
+
+// The wall clock set forward or back by an hour during the wait.
+struct ClockSet {
+    const char* name;
+    milliseconds by;
+};
+
+void PrintTo(const ClockSet& set, std::ostream* os) { *os << set.name; }
+
+class DisplayRunWaitTest : public DisplayRunTest, public ::testing::WithParamInterface<ClockSet> {
+protected:
+    // Clicks OK here, with the test's clocks, while a second thread lets
+    // `during` move them once the wait has begun. The message dialog must then
+    // come: `atAppearance` runs when it shows, and it is closed.
+    void ClickOkWhileWaiting(const std::function<void()>& during, const std::function<void()>& atAppearance)
+    {
+        form->waitClock = clock.Clock();
+        const DWORD mainThread = GetCurrentThreadId();
+        std::thread driver([&] {
+            const bool waiting = uia::WaitForWindow({.className = "BrevantClockWatch",
+                                                     .processId = GetCurrentProcessId(), .visibleOnly = false}) &&
+                                 Broadcast(WM_NULL);
+            EXPECT_TRUE(waiting) << "the wait does not take messages";
+            EXPECT_FALSE(MessageDialogIsOpen()) << "shown before its time";
+            if (waiting)
+                during();
+            const HWND dialog = uia::WaitForWindow(
+                {.caption = "Error", .className = "TMessageForm", .processId = GetCurrentProcessId()});
+            if (!dialog) {
+                ADD_FAILURE() << "the message did not come";
+                PostThreadMessageA(mainThread, WM_QUIT, 0, 0);  // ends the wait
+                return;
+            }
+            atAppearance();
+            uia::RequestClose(dialog);
+        });
+        SendMessageA(form->btnOK.Handle(), BM_CLICK, 0, 0);
+        driver.join();
+        EXPECT_TRUE(TakeQuitRequest());
+    }
+
+    // The wait has been told of a change and has not shown the message.
+    static void ExpectStillWaiting()
+    {
+        // This round trip comes after the wait has taken the change: a
+        // message due then would be open by now.
+        EXPECT_TRUE(Broadcast(WM_NULL));
+        EXPECT_FALSE(MessageDialogIsOpen()) << "shown before its time";
+    }
+
+    TestClock clock;
+};
+
+// A minutes delay is elapsed time, whatever the wall clock does. A sleep of
+// the computer counts: the message comes at the resume once it is due.
+TEST_P(DisplayRunWaitTest, MinutesDelayIsElapsedTime)
+{
+    Show();
+    form->TrackBar1.SetPosition(1);
+    const milliseconds start = clock.Elapsed();
+    milliseconds shownAt{};
+    ClickOkWhileWaiting(
+        [&] {
+            clock.SetClock(GetParam().by);
+            EXPECT_TRUE(Broadcast(WM_TIMECHANGE));
+            ExpectStillWaiting();
+            // Asleep until half a second before the minute is up.
+            clock.Sleep(start + 1min - 500ms - clock.Elapsed());
+            EXPECT_TRUE(Broadcast(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC));
+        },
+        [&] { shownAt = clock.Elapsed(); });
+    EXPECT_GE(shownAt, start + 1min);
+}
+
+// A clock time follows the wall clock: set forward past it, the message comes
+// at once; set back, it waits for the clock to show the time.
+TEST_P(DisplayRunWaitTest, ClockTimeFollowsTheWallClock)
+{
+    Show();
+    UserClick(form->rbtnTime);
+    // Whole seconds, as the picker holds them.
+    const milliseconds target = std::chrono::floor<std::chrono::seconds>(clock.Local() + 30min);
+    form->txtTime.SetValue(SystemTimeOfParts(SplitDateTime(static_cast<double>(target.count()) / 86400000.0)));
+    milliseconds shownAt{};
+    ClickOkWhileWaiting(
+        [&] {
+            clock.SetClock(GetParam().by);
+            EXPECT_TRUE(Broadcast(WM_TIMECHANGE));
+            if (clock.Local() < target) {
+                ExpectStillWaiting();
+                clock.SetClock(target - 500ms - clock.Local());
+                EXPECT_TRUE(Broadcast(WM_TIMECHANGE));
+            }
+        },
+        [&] { shownAt = clock.Local(); });
+    EXPECT_GE(shownAt, target);
+}
+
+INSTANTIATE_TEST_SUITE_P(ClockSetByAnHour, DisplayRunWaitTest,
+                         ::testing::Values(ClockSet{"Forward", 1h}, ClockSet{"Back", -1h}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DisplayRunTest, ErrorAfterTheWindowIsHiddenIsShownAndTheProcessEnds)
 {
     Show();
     form->TrackBar1.SetPosition(5);
-    form->dateTimeClock = []() -> TimeValue { throw Error("clock failed"); };
+    form->waitClock.elapsed = []() -> milliseconds { throw Error(L"clock failed"); };
     SendMessageA(form->btnOK.Handle(), BM_CLICK, 0, 0);
     ASSERT_EQ(g_reported.size(), 1u);
-    EXPECT_EQ(g_reported[0], "clock failed");
+    EXPECT_EQ(g_reported[0], L"clock failed");
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
     EXPECT_TRUE(TakeQuitRequest());
-}
-
-TEST_F(DisplayRunTest, WaitKeepsDispatchingMessages)
-{
-    Show();
-    form->TrackBar1.SetPosition(1);
-    const FastClock clock{At(46000, 8, 0, 0, 0), 60};  // one minute in one second
-    form->dateTimeClock = clock;
-    std::atomic<int> answers = 0;
-    std::thread counter([&] {
-        // The window answers sent messages during the wait.
-        for (int i = 0; i < 5; ++i) {
-            DWORD_PTR result = 0;
-            if (SendMessageTimeoutA(form->Handle(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 500, &result))
-                ++answers;
-            std::this_thread::sleep_for(50ms);
-        }
-    });
-    ClickWhileDialogIsDriven(form->btnOK, "Error");
-    counter.join();
-    EXPECT_EQ(answers, 5);
 }
 
 TEST_F(DisplayRunTest, GatherSettingsFollowsTheControls)
@@ -207,20 +271,20 @@ TEST_F(DisplayRunTest, GatherSettingsFollowsTheControls)
     struct Case {
         const char* name;
         std::function<void(TfrmMain&)> set;
-        std::string text;
+        std::wstring text;
         MessageKind kind;
         DialogButtonSet buttons;
         bool delayed;
     };
     const Case cases[] = {
-        {"initial", [](TfrmMain&) {}, "", MessageKind::Error, 0, false},
+        {"initial", [](TfrmMain&) {}, L"", MessageKind::Error, 0, false},
         {"text and warning",
          [](TfrmMain& f) {
-             f.Memo1.SetText("a\r\nb");
+             f.Memo1.SetText(L"a\r\nb");
              f.rbtnWarning.Select();
          },
-         "a\r\nb", MessageKind::Warning, 0, false},
-        {"text switched off", [](TfrmMain& f) { f.chkMessage.SetChecked(false); }, "", MessageKind::Warning, 0,
+         L"a\r\nb", MessageKind::Warning, 0, false},
+        {"text switched off", [](TfrmMain& f) { f.chkMessage.SetChecked(false); }, L"", MessageKind::Warning, 0,
          false},
         {"information, ticked boxes",
          [](TfrmMain& f) {
@@ -228,8 +292,8 @@ TEST_F(DisplayRunTest, GatherSettingsFollowsTheControls)
              f.chkHelp.SetChecked(true);
              f.chkRetry.SetChecked(true);
          },
-         "", MessageKind::Information, DialogButton::Help | DialogButton::Retry, false},
-        {"hide buttons keeps ticks out", [](TfrmMain& f) { f.rbtnNoButtons.Select(); }, "",
+         L"", MessageKind::Information, DialogButton::Help | DialogButton::Retry, false},
+        {"hide buttons keeps ticks out", [](TfrmMain& f) { f.rbtnNoButtons.Select(); }, L"",
          MessageKind::Information, 0, false},
         {"show all with boxes unticked",
          [](TfrmMain& f) {
@@ -238,15 +302,15 @@ TEST_F(DisplayRunTest, GatherSettingsFollowsTheControls)
              SendMessageA(f.chkYes.Handle(), BM_SETCHECK, BST_UNCHECKED, 0);
              f.rbtnConfirmation.Select();
          },
-         "", MessageKind::Confirmation, AllShownButtons, false},
-        {"minutes delay", [](TfrmMain& f) { f.TrackBar1.SetPosition(3); }, "", MessageKind::Confirmation,
+         L"", MessageKind::Confirmation, AllShownButtons, false},
+        {"minutes delay", [](TfrmMain& f) { f.TrackBar1.SetPosition(3); }, L"", MessageKind::Confirmation,
          AllShownButtons, true},
         {"clock time at any position",
          [](TfrmMain& f) {
              f.TrackBar1.SetPosition(0);
              f.rbtnTime.Select();
          },
-         "", MessageKind::Confirmation, AllShownButtons, true},
+         L"", MessageKind::Confirmation, AllShownButtons, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

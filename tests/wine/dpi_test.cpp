@@ -23,6 +23,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include <iterator>
 
 namespace brevant {
 namespace {
@@ -33,15 +34,15 @@ constexpr int kScales[] = {96, 120, 144, 192};
 
 struct Placed {
     RECT rect;  // in the parent's client area
-    std::string className, caption;
+    std::wstring className, caption;
     LONG_PTR style;
 };
 using Layout = std::map<HWND, Placed>;
 
-std::string ClassOf(HWND hwnd)
+std::wstring ClassOf(HWND hwnd)
 {
-    char name[64] = {};
-    GetClassNameA(hwnd, name, sizeof name);
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, static_cast<int>(std::size(name)));
     return name;
 }
 
@@ -57,10 +58,10 @@ Layout LayoutOf(HWND window)
             RECT r;
             GetWindowRect(child, &r);
             MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-            char caption[256] = {};
-            GetWindowTextA(child, caption, sizeof caption);
+            wchar_t caption[256] = {};
+            GetWindowTextW(child, caption, static_cast<int>(std::size(caption)));
             (*reinterpret_cast<Layout*>(list))[child] = {r, ClassOf(child), caption,
-                                                         GetWindowLongPtrA(child, GWL_STYLE)};
+                                                         GetWindowLongPtrW(child, GWL_STYLE)};
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&layout));
@@ -83,25 +84,25 @@ void MoveToScale(HWND window, int dpi)
     GetWindowRect(window, &r);
     SIZE size{MulDiv(r.right - r.left, dpi, widgets::Window::LayoutDpiOf(window).Value()),
               MulDiv(r.bottom - r.top, dpi, widgets::Window::LayoutDpiOf(window).Value())};
-    SendMessageA(window, 0x02E4 /* WM_GETDPISCALEDSIZE */, dpi, reinterpret_cast<LPARAM>(&size));
+    SendMessageW(window, 0x02E4 /* WM_GETDPISCALEDSIZE */, dpi, reinterpret_cast<LPARAM>(&size));
     RECT suggested{r.left, r.top, r.left + size.cx, r.top + size.cy};
-    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
 
 // The width the control's caption needs in its font, the accelerator's
 // ampersand not counted.
-int CaptionWidth(HWND control, const std::string& caption)
+int CaptionWidth(HWND control, const std::wstring& caption)
 {
-    std::string shown;
+    std::wstring shown;
     for (size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size())
+        if (caption[i] == L'&' && i + 1 < caption.size())
             ++i;
         shown += caption[i];
     }
     HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
     SIZE size{};
-    GetTextExtentPoint32A(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+    GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
     SelectObject(dc, old);
     ReleaseDC(control, dc);
     return size.cx;
@@ -112,7 +113,7 @@ int CaptionWidth(HWND control, const std::string& caption)
 std::optional<int> TextArea(const Placed& placed, Dpi dpi)
 {
     const int width = placed.rect.right - placed.rect.left;
-    if (placed.className == "Button") {
+    if (placed.className == L"Button") {
         switch (placed.style & BS_TYPEMASK) {
         case BS_CHECKBOX:
         case BS_RADIOBUTTON:
@@ -124,10 +125,10 @@ std::optional<int> TextArea(const Placed& placed, Dpi dpi)
         }
     }
     const LONG_PTR type = placed.style & SS_TYPEMASK;
-    if (placed.className == "Static" && (type == SS_LEFT || type == SS_LEFTNOWORDWRAP) &&
-        placed.caption.find('\n') == std::string::npos)
+    if (placed.className == L"Static" && (type == SS_LEFT || type == SS_LEFTNOWORDWRAP) &&
+        placed.caption.find(L'\n') == std::wstring::npos)
         return width;
-    if (placed.className == "BrevantGroupBox")
+    if (placed.className == L"BrevantGroupBox")
         return width - dpi.Scale(2 * 8);
     return std::nullopt;
 }
@@ -145,7 +146,7 @@ void ExpectInsideAndNotCovering(const Layout& layout, int dpi)
 {
     const int sliver = Dpi(dpi).Scale(1);
     for (const auto& [hwnd, placed] : layout) {
-        SCOPED_TRACE(placed.className + " \"" + placed.caption + "\" at " + std::to_string(dpi) + " dpi");
+        SCOPED_TRACE(placed.className + L" \"" + placed.caption + L"\" at " + std::to_wstring(dpi) + L" dpi");
         const HWND parent = GetParent(hwnd);
         if (GetAncestor(parent, GA_ROOT) != parent) {
             RECT area;
@@ -173,9 +174,9 @@ void ExpectScaled(const Layout& at96, const Layout& scaled, int dpi, bool exactP
     ASSERT_EQ(scaled.size(), at96.size());
     for (const auto& [hwnd, design] : at96) {
         const Placed& placed = scaled.at(hwnd);
-        SCOPED_TRACE(placed.className + " \"" + placed.caption + "\" at " + std::to_string(dpi) + " dpi");
+        SCOPED_TRACE(placed.className + L" \"" + placed.caption + L"\" at " + std::to_wstring(dpi) + L" dpi");
         // A label that takes the size of its text has only its place scaled.
-        const bool fitsText = placed.className == "Static" && (placed.style & SS_TYPEMASK) == SS_LEFTNOWORDWRAP;
+        const bool fitsText = placed.className == L"Static" && (placed.style & SS_TYPEMASK) == SS_LEFTNOWORDWRAP;
         if (exactPlaces) {
             // One that reads on from another's text moves with the text's width,
             // which follows the scale within a few per cent.
@@ -209,7 +210,7 @@ protected:
 
     void SetUp() override
     {
-        app = std::make_unique<Application>("Message");
+        app = std::make_unique<Application>(L"Message");
         SetDialogOwner(app->Handle());
     }
 
@@ -254,7 +255,7 @@ protected:
 TEST_F(DpiTest, ConfigurationWindowScalesItsLayoutAndKeepsItsState)
 {
     TfrmMain form(*app);
-    form.Memo1.SetText("Back soon");
+    form.Memo1.SetText(L"Back soon");
     form.chkYes.SetChecked(true);
     form.rbtnTime.Select();
     form.TrackBar1.SetPosition(25);
@@ -262,7 +263,7 @@ TEST_F(DpiTest, ConfigurationWindowScalesItsLayoutAndKeepsItsState)
 
     CheckEveryScale(form.Handle(), true);
 
-    EXPECT_EQ(form.Memo1.Text(), "Back soon");
+    EXPECT_EQ(form.Memo1.Text(), L"Back soon");
     EXPECT_TRUE(form.chkYes.Checked());
     EXPECT_TRUE(form.rbtnTime.Selected());
     EXPECT_TRUE(form.txtTime.Enabled());
@@ -272,7 +273,7 @@ TEST_F(DpiTest, ConfigurationWindowScalesItsLayoutAndKeepsItsState)
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(form.Image1.Icon(), &info));
     BITMAP mask{};
-    GetObjectA(info.hbmMask, sizeof mask, &mask);
+    GetObjectW(info.hbmMask, sizeof mask, &mask);
     DeleteObject(info.hbmMask);
     DeleteObject(info.hbmColor);
     EXPECT_EQ(mask.bmWidth, Dpi(widgets::DpiOfWindow(form.Handle()).Value()).Scale(32));
@@ -281,21 +282,21 @@ TEST_F(DpiTest, ConfigurationWindowScalesItsLayoutAndKeepsItsState)
 TEST_F(DpiTest, AboutWindowScalesItsLayout)
 {
     TfrmAbout about(app->Handle());
-    about.lblVersion.SetText("1.03");
+    about.lblVersion.SetText(L"1.03");
     ShowWindow(about.Handle(), SW_SHOWNOACTIVATE);
     CheckEveryScale(about.Handle(), true);
 }
 
 TEST_F(DpiTest, MessageDialogScalesWithItsFontAndKeepsEveryCaptionWhole)
 {
-    const auto dialog = BuildMessageDialog("Back soon\r\nWait here, the &meeting is at ten", MessageKind::Warning,
+    const auto dialog = BuildMessageDialog(L"Back soon\r\nWait here, the &meeting is at ten", MessageKind::Warning,
                                            DialogButton::Yes | DialogButton::No | DialogButton::Ignore |
                                                DialogButton::Help);
     // Its sizes follow its font, not its former sizes: only the captions and
     // the spacing are compared.
     CheckEveryScale(dialog->Handle(), false);
     const int dpi = widgets::DpiOfWindow(dialog->Handle()).Value();
-    EXPECT_EQ(dialog->FindControl("Image")->GetBounds().width, Dpi(dpi).Scale(32));
+    EXPECT_EQ(dialog->FindControl(L"Image")->GetBounds().width, Dpi(dpi).Scale(32));
 }
 
 }  // namespace

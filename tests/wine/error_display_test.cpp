@@ -24,6 +24,7 @@
 #include <string>
 #include <thread>
 #include <vector>
+#include <iterator>
 
 namespace brevant {
 namespace {
@@ -39,8 +40,8 @@ class Probe : public widgets::Window {
 public:
     explicit Probe(DWORD style = 0)
     {
-        CreateWindowOf({.name = "BrevantTestProbe"},
-                       {.style = WS_OVERLAPPEDWINDOW | style, .caption = "probe", .x = 20, .y = 20,
+        CreateWindowOf({.name = L"BrevantTestProbe"},
+                       {.style = WS_OVERLAPPEDWINDOW | style, .caption = L"probe", .x = 20, .y = 20,
                         .width = 200, .height = 120});
     }
     std::function<std::optional<LRESULT>(UINT, WPARAM, LPARAM)> onMessage;
@@ -65,27 +66,27 @@ std::vector<HWND> ErrorBoxes()
 {
     std::vector<HWND> boxes;
     for (HWND window : uia::TopLevelWindowsOf(GetCurrentProcessId())) {
-        char caption[32] = {}, className[32] = {};
-        GetWindowTextA(window, caption, sizeof caption);
-        GetClassNameA(window, className, sizeof className);
-        if (IsWindowVisible(window) && std::string(caption) == "Message" &&
-            std::string(className) == "#32770")
+        wchar_t caption[32] = {}, className[32] = {};
+        GetWindowTextW(window, caption, static_cast<int>(std::size(caption)));
+        GetClassNameW(window, className, static_cast<int>(std::size(className)));
+        if (IsWindowVisible(window) && std::wstring(caption) == L"Message" &&
+            std::wstring(className) == L"#32770")
             boxes.push_back(window);
     }
     return boxes;
 }
 
-std::string BoxText(HWND box)
+std::wstring BoxText(HWND box)
 {
     for (const uia::ControlInfo& control : uia::ListControls(box)) {
         if (lstrcmpiA(control.className.c_str(), "Static") == 0 && !(control.style & SS_ICON))
-            return control.text;
+            return uia::Widened(control.text);
     }
-    return "(no text)";
+    return L"(no text)";
 }
 
 // The open error box showing that text.
-HWND WaitForErrorBox(const std::string& text)
+HWND WaitForErrorBox(const std::wstring& text)
 {
     HWND found = nullptr;
     uia::WaitUntil([&] {
@@ -111,7 +112,7 @@ void CloseLeftoverBoxes()
 {
     for (HWND box : ErrorBoxes()) {
         ADD_FAILURE() << "an error box was left open: \"" << BoxText(box) << "\"";
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
         uia::WaitForWindowGone(box);
     }
 }
@@ -132,7 +133,7 @@ protected:
         std::thread driver([&] {
             user();
             CloseLeftoverBoxes();
-            PostMessageA(probe.Handle(), kDone, 0, 0);
+            PostMessageW(probe.Handle(), kDone, 0, 0);
         });
         widgets::RunMessageLoop([&] { return probe.done; });
         driver.join();
@@ -145,16 +146,16 @@ TEST_F(ErrorDisplay, AnErrorInALoopsHandlerIsShownAndTheLoopGoesOn)
 {
     struct Case {
         std::function<void()> fail;
-        std::string shown;
+        std::wstring shown;
     };
     const Case cases[] = {
-        {[] { TextToInteger("12a"); }, "'12a' is not a valid integer value."},
-        {[] { throw Error("Invalid argument to time encode"); }, "Invalid argument to time encode."},
-        {[] { throw Error("Unable to write to C:\\msg.cfg"); }, "Unable to write to C:\\msg.cfg."},
-        {[] { throw Error("Already ends."); }, "Already ends."},
-        {[] { throw Error("Exclaims!"); }, "Exclaims!"},
-        {[] { throw Error(""); }, ""},
-        {[] { throw std::bad_alloc(); }, std::string(std::bad_alloc().what()) + "."},
+        {[] { TextToInteger(L"12a"); }, L"'12a' is not a valid integer value."},
+        {[] { throw Error(L"Invalid argument to time encode"); }, L"Invalid argument to time encode."},
+        {[] { throw Error(L"Unable to write to C:\\msg.cfg"); }, L"Unable to write to C:\\msg.cfg."},
+        {[] { throw Error(L"Already ends."); }, L"Already ends."},
+        {[] { throw Error(L"Exclaims!"); }, L"Exclaims!"},
+        {[] { throw Error(L""); }, L""},
+        {[] { throw std::bad_alloc(); }, L"std::bad_alloc."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shown);
@@ -168,22 +169,22 @@ TEST_F(ErrorDisplay, AnErrorInALoopsHandlerIsShownAndTheLoopGoesOn)
             after = true;
             return 0;
         };
-        PostMessageA(probe.Handle(), kFail, 0, 0);
+        PostMessageW(probe.Handle(), kFail, 0, 0);
         RunLoopWhile(probe, [&] {
             const HWND box = WaitForErrorBox(c.shown);
             if (!box)
                 return;
             EXPECT_EQ(GetWindow(box, GW_OWNER), owner_.Handle());
-            std::vector<std::string> buttons;
+            std::vector<std::wstring> buttons;
             HWND icon = nullptr;
             for (const uia::ControlInfo& control : uia::ListControls(box)) {
                 if (lstrcmpiA(control.className.c_str(), "Button") == 0 && control.visible)
-                    buttons.push_back(control.text);
+                    buttons.push_back(uia::Widened(control.text));
                 if (lstrcmpiA(control.className.c_str(), "Static") == 0 && (control.style & SS_ICON))
                     icon = control.handle;
             }
-            EXPECT_EQ(buttons, std::vector<std::string>{"OK"});
-            EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0)),
+            EXPECT_EQ(buttons, std::vector<std::wstring>{L"OK"});
+            EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0)),
                       LoadIconA(nullptr, IDI_HAND));
             CloseBox(box);
         });
@@ -195,27 +196,27 @@ TEST_F(ErrorDisplay, AnErrorInALoopsHandlerIsShownAndTheLoopGoesOn)
 TEST_F(ErrorDisplay, AnErrorInANestedCallAbandonsTheOuterHandlerAtThatCall)
 {
     Probe probe;
-    std::vector<std::string> steps;
+    std::vector<std::wstring> steps;
     probe.onMessage = [&](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (message == kFail) {
-            steps.push_back("outer before");
-            SendMessageA(probe.Handle(), kInner, 0, 0);
+            steps.push_back(L"outer before");
+            SendMessageW(probe.Handle(), kInner, 0, 0);
             widgets::RethrowPending();
-            steps.push_back("outer after");
+            steps.push_back(L"outer after");
             return 0;
         }
         if (message == kInner) {
-            steps.push_back("inner");
-            throw Error("'x' is not a valid time");
+            steps.push_back(L"inner");
+            throw Error(L"'x' is not a valid time");
         }
         return std::nullopt;
     };
-    PostMessageA(probe.Handle(), kFail, 0, 0);
+    PostMessageW(probe.Handle(), kFail, 0, 0);
     RunLoopWhile(probe, [&] {
-        if (HWND box = WaitForErrorBox("'x' is not a valid time."))
+        if (HWND box = WaitForErrorBox(L"'x' is not a valid time."))
             CloseBox(box);
     });
-    EXPECT_EQ(steps, (std::vector<std::string>{"outer before", "inner"}));
+    EXPECT_EQ(steps, (std::vector<std::wstring>{L"outer before", L"inner"}));
 }
 
 TEST_F(ErrorDisplay, OtherWindowsAreDisabledWhileTheBoxIsOpenAndActivatedAfter)
@@ -225,12 +226,12 @@ TEST_F(ErrorDisplay, OtherWindowsAreDisabledWhileTheBoxIsOpenAndActivatedAfter)
     ASSERT_EQ(GetActiveWindow(), active.Handle());
     hidden.onMessage = [](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (message == kFail)
-            throw Error("boom");
+            throw Error(L"boom");
         return std::nullopt;
     };
-    PostMessageA(hidden.Handle(), kFail, 0, 0);
+    PostMessageW(hidden.Handle(), kFail, 0, 0);
     RunLoopWhile(active, [&] {
-        const HWND box = WaitForErrorBox("boom.");
+        const HWND box = WaitForErrorBox(L"boom.");
         EXPECT_FALSE(IsWindowEnabled(active.Handle()));
         EXPECT_TRUE(IsWindowEnabled(hidden.Handle())) << "hidden windows are left alone";
         if (box)
@@ -252,13 +253,13 @@ TEST_F(ErrorDisplay, AMouseCaptureInProgressIsCancelled)
         }
         if (message == kFail) {
             SetCapture(probe.Handle());
-            throw Error("dragging");
+            throw Error(L"dragging");
         }
         return std::nullopt;
     };
-    PostMessageA(probe.Handle(), kFail, 0, 0);
+    PostMessageW(probe.Handle(), kFail, 0, 0);
     RunLoopWhile(probe, [&] {
-        if (HWND box = WaitForErrorBox("dragging."))
+        if (HWND box = WaitForErrorBox(L"dragging."))
             CloseBox(box);
     });
     EXPECT_TRUE(cancelled);
@@ -270,15 +271,15 @@ TEST_F(ErrorDisplay, ASecondErrorWhileTheBoxIsOpenGetsABoxOfItsOwn)
     Probe probe;
     probe.onMessage = [](UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
         if (message == kFail)
-            throw Error("error " + std::to_string(wParam));
+            throw Error(L"error " + std::to_wstring(wParam));
         return std::nullopt;
     };
-    PostMessageA(probe.Handle(), kFail, 1, 0);
+    PostMessageW(probe.Handle(), kFail, 1, 0);
     RunLoopWhile(probe, [&] {
-        const HWND first = WaitForErrorBox("error 1.");
+        const HWND first = WaitForErrorBox(L"error 1.");
         // The first box's own loop dispatches the next failing message.
-        PostMessageA(probe.Handle(), kFail, 2, 0);
-        const HWND second = WaitForErrorBox("error 2.");
+        PostMessageW(probe.Handle(), kFail, 2, 0);
+        const HWND second = WaitForErrorBox(L"error 2.");
         EXPECT_TRUE(IsWindowVisible(first));
         if (second)
             CloseBox(second);
@@ -293,21 +294,21 @@ TEST_F(ErrorDisplay, AnErrorWhileTheMessageDialogIsOpenLeavesItOpenAndUsable)
     Probe probe;
     probe.onMessage = [](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (message == kFail)
-            TextToInteger("ten");
+            TextToInteger(L"ten");
         return std::nullopt;
     };
-    const Shown shown = ShowDriven("Text", MessageKind::Confirmation,
+    const Shown shown = ShowDriven(L"Text", MessageKind::Confirmation,
                                    DialogButton::Yes | DialogButton::No, [&](HWND dialog) {
         Press(dialog, VK_TAB);  // the focus to No
-        PostMessageA(probe.Handle(), kFail, 0, 0);
-        const HWND box = WaitForErrorBox("'ten' is not a valid integer value.");
+        PostMessageW(probe.Handle(), kFail, 0, 0);
+        const HWND box = WaitForErrorBox(L"'ten' is not a valid integer value.");
         EXPECT_TRUE(IsWindowVisible(dialog));
         EXPECT_FALSE(IsWindowEnabled(dialog)) << "the box is modal over the dialog";
         if (box)
             CloseBox(box);
         CloseLeftoverBoxes();
         ASSERT_TRUE(uia::WaitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }));
-        EXPECT_TRUE(uia::WaitUntil([&] { return uia::FocusedWindow(dialog) == ControlNamed(dialog, "No"); }))
+        EXPECT_TRUE(uia::WaitUntil([&] { return uia::FocusedWindow(dialog) == ControlNamed(dialog, L"No"); }))
             << "the focus is back on the button that had it";
         Press(dialog, VK_RETURN);
     });
@@ -325,9 +326,9 @@ int g_boxesCreated = 0;
 LRESULT CALLBACK CountBoxes(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_CREATEWND) {
-        char className[16] = {};
-        GetClassNameA(reinterpret_cast<HWND>(wParam), className, sizeof className);
-        if (std::string(className) == "#32770")
+        wchar_t className[16] = {};
+        GetClassNameW(reinterpret_cast<HWND>(wParam), className, static_cast<int>(std::size(className)));
+        if (std::wstring(className) == L"#32770")
             ++g_boxesCreated;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -340,11 +341,11 @@ TEST(ErrorDisplayWhileEnding, NoBoxFlashesUpOnceTerminationIsRequested)
     const HHOOK hook = SetWindowsHookExA(WH_CBT, &CountBoxes, nullptr, GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
     PostQuitMessage(0);
-    ReportUnhandledError(std::make_exception_ptr(Error("'' is not a valid integer value")));
+    ReportUnhandledError(std::make_exception_ptr(Error(L"'' is not a valid integer value")));
     UnhookWindowsHookEx(hook);
     EXPECT_EQ(g_boxesCreated, 0);
     MSG quit;
-    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
-// TIniFile against real files through the platform's profile functions.
+// TIniFile against real files: what reaches the disk, in which encoding, and
+// what a file that cannot be read or written does. The rules of the text
+// itself are tested natively (ini_text_test).
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <optional>
 #include <string>
@@ -17,33 +17,65 @@
 #include "test_folder.h"
 #include "text/error.h"
 #include "text/integer_text.h"
+#include "widgets/handles.h"
 
 namespace brevant {
 namespace {
 
-const std::string Section(ConfigSection);
+using FileLock = widgets::UniqueHandle<HANDLE, CloseHandle>;
 
-// Each test works in a folder of its own under the Wine prefix's temp folder.
+// Opened without sharing: no other opening of the file succeeds meanwhile.
+FileLock LockFile(const std::wstring& path)
+{
+    return FileLock(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+std::string Utf16(std::wstring_view text)
+{
+    std::string bytes = "\xFF\xFE";
+    for (const wchar_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
 class IniFileTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder_.emplace("brevant-ini-");
-    }
-
+    void SetUp() override { folder_.emplace(L"brevant-ini-"); }
     void TearDown() override { folder_.reset(); }
 
-    std::string PathOf(const std::string& name) const { return folder_->PathOf(name); }
+    std::wstring PathOf(const std::wstring& name) const { return folder_->PathOf(name); }
 
-    // Expects the write to be refused with the program's message naming the file.
-    static void ExpectRefused(const TIniFile& ini)
+    // The file's entries besides the temporary files a save works with.
+    std::vector<std::wstring> FolderEntries() const
     {
+        std::vector<std::wstring> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_->Path()))
+            names.push_back(entry.path().filename().wstring());
+        return names;
+    }
+
+    // Expects the save to be refused with the program's message naming the
+    // file, the file left byte for byte and nothing left beside it.
+    void ExpectRefused(const std::wstring& path)
+    {
+        const bool existed = std::filesystem::is_regular_file(path);
+        const std::string before = existed ? FileContents(path) : std::string();
+        const auto entries = FolderEntries();
         try {
-            ini.WriteText(Section, "Text", "x");
-            ADD_FAILURE() << "the write to " << ini.FileName() << " was not refused";
+            TIniFile ini(path, TIniFile::Access::Update);
+            ini.WriteText(ConfigSection, TextKey, L"x");
+            ini.UpdateFile();
+            ADD_FAILURE() << "the save was not refused";
         } catch (const Error& error) {
-            EXPECT_STREQ(error.what(), ("Unable to write to " + ini.FileName()).c_str());
+            EXPECT_EQ(error.Message(), L"Unable to write to " + path);
         }
+        if (existed) {
+            EXPECT_EQ(FileContents(path), before);
+        }
+        EXPECT_EQ(FolderEntries(), entries);
     }
 
     std::optional<TestFolder> folder_;
@@ -51,16 +83,18 @@ protected:
 
 TEST_F(IniFileTest, FiveWritesToANewFileGiveExactlyTheSixLinesOfTheExample)
 {
-    const std::string path = PathOf("msg.cfg");
-    const TIniFile ini(path);
+    const std::wstring path = PathOf(L"msg.cfg");
+    TIniFile ini(path, TIniFile::Access::Update);
     ButtonTicks yesNoIgnore;
     yesNoIgnore.set(0).set(1).set(7);
 
-    ini.WriteText(Section, "Text", LineBreaksToCarets("Back soon\r\nWait here"));
-    ini.WriteNumber(Section, "Type", FileTypeCode(MessageKind::Warning));
-    ini.WriteText(Section, "Delay", "TRUE");
-    ini.WriteText(Section, "Time", IntegerToText(15));
-    ini.WriteText(Section, "Buttons", ButtonsValue({ButtonsChoice::Display, yesNoIgnore}));
+    ini.WriteText(ConfigSection, TextKey, LineBreaksToCarets(L"Back soon\r\nWait here"));
+    ini.WriteNumber(ConfigSection, TypeKey, FileTypeCode(MessageKind::Warning));
+    ini.WriteText(ConfigSection, DelayKey, L"TRUE");
+    ini.WriteText(ConfigSection, TimeKey, IntegerToText(15));
+    ini.WriteText(ConfigSection, ButtonsKey, ButtonsValue({ButtonsChoice::Display, yesNoIgnore}));
+    EXPECT_FALSE(std::filesystem::exists(path)) << "written before UpdateFile";
+    ini.UpdateFile();
 
     EXPECT_EQ(FileContents(path),
               "[Message1]\r\n"
@@ -69,203 +103,142 @@ TEST_F(IniFileTest, FiveWritesToANewFileGiveExactlyTheSixLinesOfTheExample)
               "Delay=TRUE\r\n"
               "Time=15\r\n"
               "Buttons=YESNOIGNORE\r\n");
-}
-
-TEST_F(IniFileTest, WrittenTextsReadBackUnchanged)
-{
-    const TIniFile ini(PathOf("texts.cfg"));
-    const std::vector<std::string> plain = {
-        "Back soon^Wait here", "YESNOIGNORE", "ALL", "3:30:00 PM", "a=b;c [d] #e",
-        "x\"y'z", "^", std::string(1023, 'w'),
-    };
-    const std::vector<std::string> protectedByQuotes = {
-        " lead", "trail ", "   ", "\"quoted\"", "'tis'", "\"", "''", "\"Hi\" she said",
-        "tab\tinside", "caf\xE9", "\xA0no-break\xA0", "\x81\x40",
-    };
-    int number = 0;
-    for (const auto& value : plain) {
-        SCOPED_TRACE(testing::PrintToString(value));
-        const std::string key = "plain" + std::to_string(number++);
-        ini.WriteText(Section, key, value);
-        EXPECT_EQ(ini.ReadText(Section, key, "default"), value);
-    }
-    for (const auto& value : protectedByQuotes) {
-        SCOPED_TRACE(testing::PrintToString(value));
-        const std::string key = "quoted" + std::to_string(number++);
-        ini.WriteText(Section, key, QuotedForProfile(value));
-        EXPECT_EQ(ini.ReadText(Section, key, "default"), value);
-    }
-}
-
-TEST_F(IniFileTest, EmptyValueIsNotAnAbsentKey)
-{
-    const TIniFile ini(PathOf("empty.cfg"));
-    ini.WriteText(Section, "Buttons", "");
-    EXPECT_EQ(ini.ReadText(Section, "Buttons", "YES"), "");
-    EXPECT_EQ(ini.ReadText(Section, "Other", "YES"), "YES");
-    EXPECT_EQ(FileContents(ini.FileName()), "[Message1]\r\nButtons=\r\n");
+    EXPECT_EQ(FolderEntries(), std::vector<std::wstring>{L"msg.cfg"});
 }
 
 TEST_F(IniFileTest, WrittenNumbersReadBackUnchanged)
 {
-    const TIniFile ini(PathOf("numbers.cfg"));
+    TIniFile ini(PathOf(L"numbers.cfg"), TIniFile::Access::Update);
     for (int32_t value : {0, 1, 3, 99, -5, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()}) {
         SCOPED_TRACE(value);
-        ini.WriteNumber(Section, "Type", value);
-        EXPECT_EQ(ini.ReadText(Section, "Type", ""), IntegerToText(value));
-        EXPECT_EQ(ini.ReadNumber(Section, "Type", 42), value);
+        ini.WriteNumber(ConfigSection, TypeKey, value);
+        EXPECT_EQ(ini.ReadText(ConfigSection, TypeKey, L""), IntegerToText(value));
+        EXPECT_EQ(ini.ReadNumber(ConfigSection, TypeKey, 42), value);
     }
 }
 
-TEST_F(IniFileTest, ReplacingAValueKeepsOneLineForTheKey)
+// ANSI as earlier versions wrote it wherever the code page holds the whole
+// file (1252 here), so they read it as before; UTF-16 otherwise.
+TEST_F(IniFileTest, SavesAnsiWhereTheCodePageHoldsTheTextAndUtf16Otherwise)
 {
-    const TIniFile ini(PathOf("replace.cfg"));
-    ini.WriteText(Section, "Type", "0");
-    ini.WriteText(Section, "Delay", "TRUE");
-    ini.WriteText(Section, "Type", "3");
-    EXPECT_EQ(FileContents(ini.FileName()), "[Message1]\r\nType=3\r\nDelay=TRUE\r\n");
-}
-
-TEST_F(IniFileTest, SavingOverAFileKeepsItsOtherSectionsAndKeys)
-{
-    const std::string path = PathOf("shared.cfg");
-    WriteWholeFile(path,
-           "[Before]\r\nKeep=1\r\n\r\n"
-           "[Message1]\r\nExtra=stays\r\nType=0\r\nText=old\r\n\r\n"
-           "[After]\r\nKeep=2\r\n");
-    const TIniFile ini(path);
-    ini.WriteText(Section, "Text", "new");
-    ini.WriteNumber(Section, "Type", 2);
-    ini.WriteText(Section, "Delay", "FALSE");
-    ini.WriteText(Section, "Time", "0");
-    ini.WriteText(Section, "Buttons", "ALL");
-
-    EXPECT_EQ(ini.ReadText("Before", "Keep", ""), "1");
-    EXPECT_EQ(ini.ReadText("After", "Keep", ""), "2");
-    EXPECT_EQ(ini.ReadText(Section, "Extra", ""), "stays");
-    EXPECT_EQ(ini.ReadText(Section, "Text", ""), "new");
-    EXPECT_EQ(ini.ReadNumber(Section, "Type", 99), 2);
-    EXPECT_EQ(ini.ReadText(Section, "Buttons", ""), "ALL");
-    const std::string contents = FileContents(path);
-    EXPECT_EQ(contents.find("Type="), contents.rfind("Type="));
-    EXPECT_EQ(contents.find("old"), std::string::npos);
-}
-
-TEST_F(IniFileTest, LoneLineFeedInTheTextCannotChangeTheType)
-{
-    const TIniFile ini(PathOf("smuggle.cfg"));
-    ini.WriteText(Section, "Text", LineBreaksToCarets("Hello\nType=3\rButtons=ALL"));
-    ini.WriteNumber(Section, "Type", 1);
-    EXPECT_EQ(ini.ReadNumber(Section, "Type", 99), 1);
-    EXPECT_EQ(ini.ReadText(Section, "Buttons", "absent"), "absent");
-    EXPECT_EQ(ini.ReadText(Section, "Text", ""), "Hello^Type=3^Buttons=ALL");
-}
-
-TEST_F(IniFileTest, ValuesAreCutToTheirFirst1023Characters)
-{
-    const TIniFile ini(PathOf("long.cfg"));
-    std::string value;
-    for (int i = 0; value.size() < 1500; ++i)
-        value += std::to_string(i) + "^";
+    ASSERT_EQ(GetACP(), 1252u) << "the tests run on a Western code page";
     const struct {
-        std::size_t length;
-        std::size_t expected;
-    } cases[] = {{1022, 1022}, {1023, 1023}, {1024, 1023}, {1500, 1023}};
+        std::wstring text;
+        std::string bytes;
+    } cases[] = {
+        {L"Caf\xE9 \x20AC" L"5", "[Message1]\r\nText=Caf\xE9 \x80" "5\r\n"},
+        {L"\x041D\x0430\x043F\x043E\x043C\x043D\x0438", Utf16(L"[Message1]\r\nText=\x041D\x0430\x043F\x043E\x043C\x043D\x0438\r\n")},
+        {L"\x2615 \xD83D\xDCC5", Utf16(L"[Message1]\r\nText=\x2615 \xD83D\xDCC5\r\n")},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.length);
-        ini.WriteText(Section, "Text", value.substr(0, c.length));
-        EXPECT_EQ(ini.ReadText(Section, "Text", ""), value.substr(0, c.expected));
+        SCOPED_TRACE(testing::PrintToString(c.text));
+        const std::wstring path = PathOf(L"encoded.cfg");
+        std::filesystem::remove(path);
+        {
+            TIniFile ini(path, TIniFile::Access::Update);
+            ini.WriteText(ConfigSection, TextKey, c.text);
+            ini.UpdateFile();
+        }
+        EXPECT_EQ(FileContents(path), c.bytes);
+        EXPECT_EQ(TIniFile(path, TIniFile::Access::Read).ReadText(ConfigSection, TextKey, L""), c.text);
     }
-    EXPECT_EQ(ini.ReadText(Section, "Absent", value), value.substr(0, 1023));
 }
 
-TEST_F(IniFileTest, AbsentFileSectionOrKeyGivesTheDefault)
-{
-    WriteWholeFile(PathOf("other-section.cfg"), "[Other]\r\nText=elsewhere\r\nType=1\r\n");
-    WriteWholeFile(PathOf("no-keys.cfg"), "[Message1]\r\nTime=15\r\n");
-    WriteWholeFile(PathOf("empty.cfg"), "");
-    WriteWholeFile(PathOf("no-header.cfg"), "Text=orphan\r\nType=1\r\n");
-    std::filesystem::create_directory(PathOf("folder.cfg"));
-    for (const char* name : {"missing.cfg", "other-section.cfg", "no-keys.cfg", "empty.cfg", "no-header.cfg",
-                             "folder.cfg", "no-such-folder\\msg.cfg"}) {
-        SCOPED_TRACE(name);
-        const TIniFile ini(PathOf(name));
-        EXPECT_EQ(ini.ReadText(Section, "Text", ""), "");
-        EXPECT_EQ(ini.ReadText(Section, "Delay", "TRUE"), "TRUE");
-        EXPECT_EQ(ini.ReadNumber(Section, "Type", 99), 99);
-    }
-    EXPECT_FALSE(std::filesystem::exists(PathOf("missing.cfg")));
-}
-
-TEST_F(IniFileTest, HandEditedAndHostileFilesReadToDefinedValues)
+// A file in each encoding an editor may have saved it in reads as the editor
+// showed it; the bytes of an ANSI file read as they always did.
+TEST_F(IniFileTest, ReadsEachEncodingAsTheEditorShowedIt)
 {
     const struct {
         const char* what;
-        std::string contents;
-        const char* key;
-        std::string expectedText;
-        int32_t expectedNumber;
+        std::string bytes;
+        std::wstring text;
     } cases[] = {
-        {"duplicate keys: the first counts", "[Message1]\r\nType=1\r\nType=2\r\n", "Type", "1", 1},
-        {"duplicate keys in other letter case", "[Message1]\r\nType=1\r\ntype=2\r\n", "Type", "1", 1},
-        {"blanks around the key and value", "[Message1]\r\n  Type  =   2   \r\n", "Type", "2", 2},
-        {"quotes around the value", "[Message1]\r\nText=\"hello world\"\r\n", "Text", "hello world", 99},
-        {"quote at one end only", "[Message1]\r\nText=\"hello\r\n", "Text", "\"hello", 99},
-        {"line feeds only", "[Message1]\nType=3\nText=x\n", "Type", "3", 3},
-        {"no line break at the end", "[Message1]\r\nType=2", "Type", "2", 2},
-        {"Type 0x3", "[Message1]\r\nType=0x3\r\n", "Type", "0x3", 3},
-        {"Type $3", "[Message1]\r\nType=$3\r\n", "Type", "$3", 3},
-        {"Type out of range", "[Message1]\r\nType=2147483648\r\n", "Type", "2147483648", 99},
-        {"Type $FFFFFFFF", "[Message1]\r\nType=$FFFFFFFF\r\n", "Type", "$FFFFFFFF", -1},
-        {"Type abc", "[Message1]\r\nType=abc\r\n", "Type", "abc", 99},
-        {"Type empty", "[Message1]\r\nType=\r\n", "Type", "", 99},
-        {"Type 3.0", "[Message1]\r\nType=3.0\r\n", "Type", "3.0", 99},
-        {"Time too large for a number", "[Message1]\r\nTime=99999999999\r\n", "Time", "99999999999", 99},
-        {"binary bytes in the value", "[Message1]\r\nText=a\x01\x02\x7F\x80\x81\x90\xFF" "b\r\n", "Text",
-         "a\x01\x02\x7F\x80\x81\x90\xFF" "b", 99},
-        {"a zero byte ends the value", std::string("[Message1]\r\nText=x\0y\r\nType=1\r\n", 30), "Text", "x", 99},
-        {"keys after a zero byte are read", std::string("[Message1]\r\nText=x\0y\r\nType=1\r\n", 30), "Type", "1", 1},
-        {"1 MiB text is cut", "[Message1]\r\nText=" + std::string(1 << 20, 'z') + "\r\nType=2\r\n", "Text",
-         std::string(1023, 'z'), 99},
-        {"keys after 1 MiB text are read", "[Message1]\r\nText=" + std::string(1 << 20, 'z') + "\r\nType=2\r\n",
-         "Type", "2", 2},
+        {"ANSI", "[Message1]\r\nText=Caf\xE9 \x80" "5\r\n", L"Caf\xE9 \x20AC" L"5"},
+        {"ANSI control and rare bytes", "[Message1]\r\nText=a\x01\x02\x7F\x81\x90\xFF" "b\r\n",
+         L"a\x01\x02\x7F\x81\x90\xFF" L"b"},
+        {"UTF-8 with a mark", "\xEF\xBB\xBF[Message1]\r\nText=\xD0\x9D\xD0\xB0 \xE2\x98\x95\r\n", L"\x041D\x0430 \x2615"},
+        {"UTF-8 as Notepad saves it", "[Message1]\r\nText=\xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x93\x85\r\n",
+         L"\x65E5\x672C \xD83D\xDCC5"},
+        {"UTF-16", Utf16(L"[Message1]\r\nText=\x05E9\x05DC\x05D5\x05DD\r\n"), L"\x05E9\x05DC\x05D5\x05DD"},
     };
     int number = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::string path = PathOf("hostile" + std::to_string(number++) + ".cfg");
-        WriteWholeFile(path, c.contents);
-        const TIniFile ini(path);
-        EXPECT_EQ(ini.ReadText(Section, c.key, "absent"), c.expectedText);
-        EXPECT_EQ(ini.ReadNumber(Section, c.key, 99), c.expectedNumber);
-        EXPECT_EQ(FileContents(path), c.contents) << "reading changed the file";
+        const std::wstring path = PathOf(L"by-hand" + std::to_wstring(number++) + L".cfg");
+        WriteWholeFile(path, c.bytes);
+        EXPECT_EQ(TIniFile(path, TIniFile::Access::Read).ReadText(ConfigSection, TextKey, L"absent"), c.text);
+        EXPECT_EQ(FileContents(path), c.bytes) << "reading changed the file";
     }
 }
 
-TEST_F(IniFileTest, RefusedWritesRaiseUnableToWrite)
+TEST_F(IniFileTest, SavingOverAFileKeepsAllElseItHoldsAndItsAttributes)
 {
-    std::filesystem::create_directory(PathOf("a folder"));
-    ExpectRefused(TIniFile(PathOf("no such folder\\msg.cfg")));
-    ExpectRefused(TIniFile(PathOf("a folder")));
-    EXPECT_FALSE(std::filesystem::exists(PathOf("no such folder")));
+    const std::wstring path = PathOf(L"shared.cfg");
+    WriteWholeFile(path, "; my reminders\r\n[Before]\r\nKeep=1\r\n\r\n"
+                         "[Message1]\r\nExtra = stays \r\ntext=old\r\n\r\n"
+                         "[After]\r\nKeep=2");
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    TIniFile ini(path, TIniFile::Access::Update);
+    ini.WriteText(ConfigSection, TextKey, L"new");
+    ini.WriteText(ConfigSection, ButtonsKey, L"ALL");
+    ini.UpdateFile();
+    EXPECT_EQ(FileContents(path), "; my reminders\r\n[Before]\r\nKeep=1\r\n\r\n"
+                                  "[Message1]\r\nExtra = stays \r\nText=new\r\nButtons=ALL\r\n\r\n"
+                                  "[After]\r\nKeep=2");
+    EXPECT_EQ(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_EQ(FolderEntries(), std::vector<std::wstring>{L"shared.cfg"});
+}
 
-    const std::string locked = PathOf("locked.cfg");
+TEST_F(IniFileTest, AbsentFilesReadAsEmpty)
+{
+    std::filesystem::create_directory(PathOf(L"folder.cfg"));
+    for (const wchar_t* name : {L"missing.cfg", L"folder.cfg", L"no-such-folder\\msg.cfg"}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(name)));
+        const TIniFile ini(PathOf(name), TIniFile::Access::Read);
+        EXPECT_EQ(ini.ReadText(ConfigSection, TextKey, L""), L"");
+        EXPECT_EQ(ini.ReadText(ConfigSection, DelayKey, L"TRUE"), L"TRUE");
+        EXPECT_EQ(ini.ReadNumber(ConfigSection, TypeKey, 99), 99);
+    }
+    EXPECT_FALSE(std::filesystem::exists(PathOf(L"missing.cfg")));
+}
+
+// A file another program holds is no empty file: the reader says why it
+// could not read it.
+TEST_F(IniFileTest, AFileHeldByAnotherProgramIsReportedAsUnreadable)
+{
+    const std::wstring path = PathOf(L"held.cfg");
+    WriteWholeFile(path, "[Message1]\r\nType=1\r\n");
+    const FileLock lock = LockFile(path);
+    ASSERT_NE(lock.get(), INVALID_HANDLE_VALUE);
+    try {
+        TIniFile ini(path, TIniFile::Access::Read);
+        ADD_FAILURE() << "read a file another program holds";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.Message().rfind(L"Unable to read " + path + L": ", 0), 0u) << TextToUtf8(error.Message());
+        EXPECT_GT(error.Message().size(), path.size() + 17) << "no reason given";
+    }
+}
+
+TEST_F(IniFileTest, RefusedSavesLeaveEverythingAsItWas)
+{
+    std::filesystem::create_directory(PathOf(L"a folder"));
+    ExpectRefused(PathOf(L"no such folder\\msg.cfg"));
+    ExpectRefused(PathOf(L"a folder"));
+    EXPECT_FALSE(std::filesystem::exists(PathOf(L"no such folder")));
+
+    const std::wstring locked = PathOf(L"locked.cfg");
     WriteWholeFile(locked, "[Message1]\r\nText=before\r\n");
-    HANDLE handle = CreateFileA(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
-    ExpectRefused(TIniFile(locked));
-    CloseHandle(handle);
-    EXPECT_EQ(FileContents(locked), "[Message1]\r\nText=before\r\n");
+    const FileLock lock = LockFile(locked);
+    ASSERT_NE(lock.get(), INVALID_HANDLE_VALUE);
+    ExpectRefused(locked);
 }
 
 TEST_F(IniFileTest, ReadOnlyFileRaisesUnableToWrite)
 {
-    const std::string path = PathOf("read-only.cfg");
+    const std::wstring path = PathOf(L"read-only.cfg");
     if (!WriteReadOnlyFile(path, "[Message1]\r\nText=before\r\n"))
         GTEST_SKIP() << "the platform lets this user write read-only files (a Unix root user under Wine)";
-    ExpectRefused(TIniFile(path));
-    EXPECT_EQ(FileContents(path), "[Message1]\r\nText=before\r\n");
+    ExpectRefused(path);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // A configuration window of this process, shown as the program shows it at
 // start-up, with errors that reach the catch points recorded instead of shown.
 #include "app/application.h"
+#include "dialogs/error_text.h"
 #include "main/main.h"
 #include "text/locale_time_settings.h"
 #include "widgets/callback_boundary.h"
@@ -18,15 +19,11 @@
 namespace brevant {
 
 // What the unhandled-error display would have shown, in order.
-inline std::vector<std::string> g_reported;
+inline std::vector<std::wstring> g_reported;
 
 inline void RecordError(std::exception_ptr error)
 {
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        g_reported.push_back(e.what());
-    }
+    g_reported.push_back(ErrorMessageOf(error));
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -42,7 +39,7 @@ protected:
     void SetUp() override
     {
         g_reported.clear();
-        app = std::make_unique<Application>("Message");
+        app = std::make_unique<Application>(L"Message");
         form = std::make_unique<TfrmMain>(*app);
     }
 
@@ -68,7 +65,7 @@ protected:
     static bool TakeQuitRequest()
     {
         MSG message;
-        return PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+        return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
     }
 
     // A key as the keyboard sends it to the focused control, then handled.
@@ -78,27 +75,27 @@ protected:
         GetKeyboardState(state);
         state[VK_SHIFT] = shift ? 0x80 : 0;
         SetKeyboardState(state);
-        PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
-        PostMessageA(GetFocus(), WM_KEYUP, key, 0xC0000001);
+        PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+        PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
         Pump();
         state[VK_SHIFT] = 0;
         SetKeyboardState(state);
     }
 
-    static void TypeChar(HWND target, char c, UINT message = WM_CHAR)
+    static void TypeChar(HWND target, wchar_t c, UINT message = WM_CHAR)
     {
-        PostMessageA(target, message, static_cast<unsigned char>(c), message == WM_SYSCHAR ? 0x20000001 : 1);
+        PostMessageW(target, message, static_cast<wchar_t>(c), message == WM_SYSCHAR ? 0x20000001 : 1);
         Pump();
     }
 
     // A click as the mouse makes it: the control notifies its parent.
     static void UserClick(const widgets::Control& control)
     {
-        SendMessageA(control.Handle(), BM_CLICK, 0, 0);
+        SendMessageW(control.Handle(), BM_CLICK, 0, 0);
         Pump();
     }
 
-    std::string Hint(const widgets::Control& control) { return form->Hints().Get(control.Handle()); }
+    std::wstring Hint(const widgets::Control& control) { return form->Hints().Get(control.Handle()); }
 
     // The colour a shown control's background is drawn in: the bottom-left
     // corner of its client area, where no text of one or two lines goes.

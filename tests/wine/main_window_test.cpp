@@ -2,12 +2,15 @@
 // presets, how its controls update one another, the keyboard, and what
 // happens to an error raised in one of its handlers.
 #include "main_window_fixture.h"
+#include "unicode_texts.h"
 
 #include "text/clock.h"
 #include "text/error.h"
+#include "text/unicode_text.h"
 
 #include <string>
 #include <vector>
+#include <iterator>
 
 namespace brevant {
 namespace {
@@ -31,9 +34,9 @@ HWND ShownTipOf(HWND form)
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND window, LPARAM found) {
-            char className[32] = {};
-            GetClassNameA(window, className, sizeof className);
-            if (lstrcmpiA(className, TOOLTIPS_CLASSA) == 0 && IsWindowVisible(window))
+            wchar_t className[32] = {};
+            GetClassNameW(window, className, static_cast<int>(std::size(className)));
+            if (lstrcmpiW(className, TOOLTIPS_CLASSW) == 0 && IsWindowVisible(window))
                 *reinterpret_cast<HWND*>(found) = window;
             return TRUE;
         },
@@ -48,7 +51,7 @@ TEST_F(MainWindowTest, HintShowsWhileTheMouseRestsOnAControlAndGoesWithTheWindow
     RECT bounds;
     GetWindowRect(button, &bounds);
     SetCursorPos((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
-    PostMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM((bounds.right - bounds.left) / 2, (bounds.bottom - bounds.top) / 2));
+    PostMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM((bounds.right - bounds.left) / 2, (bounds.bottom - bounds.top) / 2));
     HWND tip = nullptr;
     for (int waited = 0; !tip && waited < 3000; waited += 20) {
         Pump();
@@ -56,9 +59,9 @@ TEST_F(MainWindowTest, HintShowsWhileTheMouseRestsOnAControlAndGoesWithTheWindow
         Sleep(20);
     }
     ASSERT_NE(tip, nullptr) << "no tip after 3 s";
-    TTTOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    ASSERT_TRUE(SendMessageA(tip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&tool)));
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    ASSERT_TRUE(SendMessageW(tip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&tool)));
     EXPECT_EQ(reinterpret_cast<HWND>(tool.uId), button);
 
     ShowWindow(form->Handle(), SW_HIDE);
@@ -79,8 +82,8 @@ TEST_F(MainWindowTest, StartsInItsInitialState)
         EXPECT_TRUE(box->Enabled());
     }
     EXPECT_TRUE(form->rbtnMinutes.Selected());
-    EXPECT_EQ(form->txtMinutes.Text(), "0");
-    EXPECT_EQ(form->lblminutes.Text(), "minutes");
+    EXPECT_EQ(form->txtMinutes.Text(), L"0");
+    EXPECT_EQ(form->lblminutes.Text(), L"minutes");
     EXPECT_EQ(form->TrackBar1.Position(), 0);
     EXPECT_FALSE(form->txtTime.Enabled());
     EXPECT_EQ(DrawnBackground(form->txtTime), GetSysColor(COLOR_MENU));
@@ -94,7 +97,7 @@ TEST_F(MainWindowTest, WindowModePresetsCaptionTimeAndTaskbarEntry)
     Show();
     const TimeValue after = CurrentDateTime();
 
-    EXPECT_EQ(form->Caption(), "Brevant v1.03");
+    EXPECT_EQ(form->Caption(), L"Brevant v1.03");
     const TimeValue picked = ComposeDateTime(PartsOfSystemTime(form->txtTime.Value()));
     // The picker keeps whole milliseconds of the current date and time.
     EXPECT_GE(picked, before - 1.0 / 86400000);
@@ -168,7 +171,7 @@ TEST_F(MainWindowTest, OnlyTheSelectedRadioButtonOfAGroupIsATabStop)
 {
     Show();
     auto tabStop = [](const widgets::Control& c) {
-        return (GetWindowLongPtrA(c.Handle(), GWL_STYLE) & WS_TABSTOP) != 0;
+        return (GetWindowLongPtrW(c.Handle(), GWL_STYLE) & WS_TABSTOP) != 0;
     };
     EXPECT_TRUE(tabStop(form->rbtnError));
     EXPECT_FALSE(tabStop(form->rbtnWarning));
@@ -190,8 +193,8 @@ TEST_F(MainWindowTest, CheckBoxRaisesItsClickOnEveryChangeOnly)
     EXPECT_FALSE(form->chkOK.Checked());
     EXPECT_EQ(clicks, 2);
     form->chkOK.Focus();
-    PostMessageA(form->chkOK.Handle(), WM_KEYDOWN, VK_SPACE, 1);
-    PostMessageA(form->chkOK.Handle(), WM_KEYUP, VK_SPACE, 0xC0000001);
+    PostMessageW(form->chkOK.Handle(), WM_KEYDOWN, VK_SPACE, 1);
+    PostMessageW(form->chkOK.Handle(), WM_KEYUP, VK_SPACE, 0xC0000001);
     Pump();
     EXPECT_TRUE(form->chkOK.Checked());
     EXPECT_EQ(clicks, 3);
@@ -200,15 +203,15 @@ TEST_F(MainWindowTest, CheckBoxRaisesItsClickOnEveryChangeOnly)
 TEST_F(MainWindowTest, MessageTextSwitchGreysTheTextButKeepsIt)
 {
     Show();
-    form->Memo1.SetText("Back soon\r\nWait here");
+    form->Memo1.SetText(L"Back soon\r\nWait here");
     UserClick(form->chkMessage);
     EXPECT_FALSE(form->Memo1.Enabled());
     EXPECT_EQ(DrawnBackground(form->Memo1), GetSysColor(COLOR_MENU));
-    EXPECT_EQ(form->Memo1.Text(), "Back soon\r\nWait here");
+    EXPECT_EQ(form->Memo1.Text(), L"Back soon\r\nWait here");
     UserClick(form->chkMessage);
     EXPECT_TRUE(form->Memo1.Enabled());
     EXPECT_EQ(DrawnBackground(form->Memo1), GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(form->Memo1.Text(), "Back soon\r\nWait here");
+    EXPECT_EQ(form->Memo1.Text(), L"Back soon\r\nWait here");
 }
 
 TEST_F(MainWindowTest, DelayRadioButtonsSwitchPickerAndTrackBar)
@@ -229,22 +232,22 @@ TEST_F(MainWindowTest, MinutesEditMovesTheTrackBarOnly)
 {
     Show();
     form->txtMinutes.Focus();
-    SendMessageA(form->txtMinutes.Handle(), EM_SETSEL, 0, -1);
-    TypeChar(form->txtMinutes.Handle(), '9');
-    EXPECT_EQ(form->txtMinutes.Text(), "9");
+    SendMessageW(form->txtMinutes.Handle(), EM_SETSEL, 0, -1);
+    TypeChar(form->txtMinutes.Handle(), L'9');
+    EXPECT_EQ(form->txtMinutes.Text(), L"9");
     EXPECT_EQ(form->TrackBar1.Position(), 9);
-    EXPECT_EQ(Hint(form->TrackBar1), "0 minutes");
-    EXPECT_EQ(form->lblminutes.Text(), "minutes");
+    EXPECT_EQ(Hint(form->TrackBar1), L"0 minutes");
+    EXPECT_EQ(form->lblminutes.Text(), L"minutes");
 
     // Typing "05" leaves the text as typed while the thumb stands at 5.
-    SendMessageA(form->txtMinutes.Handle(), EM_SETSEL, 0, -1);
-    TypeChar(form->txtMinutes.Handle(), '0');
-    TypeChar(form->txtMinutes.Handle(), '5');
-    EXPECT_EQ(form->txtMinutes.Text(), "05");
+    SendMessageW(form->txtMinutes.Handle(), EM_SETSEL, 0, -1);
+    TypeChar(form->txtMinutes.Handle(), L'0');
+    TypeChar(form->txtMinutes.Handle(), L'5');
+    EXPECT_EQ(form->txtMinutes.Text(), L"05");
     EXPECT_EQ(form->TrackBar1.Position(), 5);
 
     // An emptied edit leaves the thumb where it was.
-    form->txtMinutes.SetText("");
+    form->txtMinutes.SetText(L"");
     EXPECT_EQ(form->TrackBar1.Position(), 5);
 }
 
@@ -252,10 +255,10 @@ TEST_F(MainWindowTest, MinutesEditCapsAtSixty)
 {
     Show();
     form->txtMinutes.Focus();
-    SendMessageA(form->txtMinutes.Handle(), EM_SETSEL, 0, -1);
-    TypeChar(form->txtMinutes.Handle(), '7');
-    TypeChar(form->txtMinutes.Handle(), '5');
-    EXPECT_EQ(form->txtMinutes.Text(), "60");
+    SendMessageW(form->txtMinutes.Handle(), EM_SETSEL, 0, -1);
+    TypeChar(form->txtMinutes.Handle(), L'7');
+    TypeChar(form->txtMinutes.Handle(), L'5');
+    EXPECT_EQ(form->txtMinutes.Text(), L"60");
     EXPECT_EQ(form->TrackBar1.Position(), 60);
 }
 
@@ -263,28 +266,28 @@ TEST_F(MainWindowTest, MinutesEditTakesOnlyDigitsAndBackspace)
 {
     Show();
     form->txtMinutes.Focus();
-    SendMessageA(form->txtMinutes.Handle(), EM_SETSEL, 1, 1);
-    for (char c : std::string("a-+ .x"))
+    SendMessageW(form->txtMinutes.Handle(), EM_SETSEL, 1, 1);
+    for (wchar_t c : std::wstring(L"a-+ .x"))
         TypeChar(form->txtMinutes.Handle(), c);
-    EXPECT_EQ(form->txtMinutes.Text(), "0");
-    TypeChar(form->txtMinutes.Handle(), '3');
-    EXPECT_EQ(form->txtMinutes.Text(), "03");
-    TypeChar(form->txtMinutes.Handle(), '\b');
-    EXPECT_EQ(form->txtMinutes.Text(), "0");
+    EXPECT_EQ(form->txtMinutes.Text(), L"0");
+    TypeChar(form->txtMinutes.Handle(), L'3');
+    EXPECT_EQ(form->txtMinutes.Text(), L"03");
+    TypeChar(form->txtMinutes.Handle(), L'\b');
+    EXPECT_EQ(form->txtMinutes.Text(), L"0");
     EXPECT_TRUE(g_reported.empty());
 
     for (int c = 0; c < 256; ++c)
-        EXPECT_EQ(TfrmMain::IsDigitKey(static_cast<char>(c)), c >= '0' && c <= '9') << c;
+        EXPECT_EQ(TfrmMain::IsDigitKey(static_cast<wchar_t>(c)), c >= L'0' && c <= L'9') << c;
 }
 
 struct ScrollCase {
-    const char* name;
+    const wchar_t* name;
     int startPosition;
     UINT key;
     int position;
-    const char* edit;
-    const char* hint;
-    const char* label;
+    const wchar_t* edit;
+    const wchar_t* hint;
+    const wchar_t* label;
 };
 
 class TrackBarScrollTest : public MainWindowTest, public ::testing::WithParamInterface<ScrollCase> {};
@@ -294,7 +297,7 @@ TEST_P(TrackBarScrollTest, UserScrollWritesEditHintAndLabel)
     const ScrollCase& c = GetParam();
     Show();
     form->TrackBar1.SetPosition(c.startPosition);
-    form->txtMinutes.SetText("9");
+    form->txtMinutes.SetText(L"9");
     form->TrackBar1.SetPosition(c.startPosition);
     form->TrackBar1.Focus();
     PressKey(c.key);
@@ -306,13 +309,13 @@ TEST_P(TrackBarScrollTest, UserScrollWritesEditHintAndLabel)
 
 INSTANTIATE_TEST_SUITE_P(
     Positions, TrackBarScrollTest,
-    ::testing::Values(ScrollCase{"ToOne", 0, VK_RIGHT, 1, "1", "1 minute", "minute"},
-                      ScrollCase{"ToZero", 1, VK_LEFT, 0, "0", "Display message right away", "minutes"},
+    ::testing::Values(ScrollCase{L"ToOne", 0, VK_RIGHT, 1, L"1", L"1 minute", L"minute"},
+                      ScrollCase{L"ToZero", 1, VK_LEFT, 0, L"0", L"Display message right away", L"minutes"},
                       // A scroll that leaves the position where it was is a change all the same.
-                      ScrollCase{"StaysAtZero", 0, VK_LEFT, 0, "0", "Display message right away", "minutes"},
-                      ScrollCase{"PageRight", 23, VK_NEXT, 25, "25", "25 minutes", "minutes"},
-                      ScrollCase{"ToSixty", 60, VK_RIGHT, 60, "60", "60 minutes", "minutes"}),
-    [](const auto& info) { return std::string(info.param.name); });
+                      ScrollCase{L"StaysAtZero", 0, VK_LEFT, 0, L"0", L"Display message right away", L"minutes"},
+                      ScrollCase{L"PageRight", 23, VK_NEXT, 25, L"25", L"25 minutes", L"minutes"},
+                      ScrollCase{L"ToSixty", 60, VK_RIGHT, 60, L"60", L"60 minutes", L"minutes"}),
+    [](const auto& info) { return TextToUtf8(info.param.name); });
 
 TEST_F(MainWindowTest, TrackBarPositionFromTheProgramIsClampedAndRaisesNothing)
 {
@@ -321,8 +324,8 @@ TEST_F(MainWindowTest, TrackBarPositionFromTheProgramIsClampedAndRaisesNothing)
     EXPECT_EQ(form->TrackBar1.Position(), 60);
     form->TrackBar1.SetPosition(-5);
     EXPECT_EQ(form->TrackBar1.Position(), 0);
-    EXPECT_EQ(form->txtMinutes.Text(), "0");
-    EXPECT_EQ(Hint(form->TrackBar1), "0 minutes");
+    EXPECT_EQ(form->txtMinutes.Text(), L"0");
+    EXPECT_EQ(Hint(form->TrackBar1), L"0 minutes");
 }
 
 TEST_F(MainWindowTest, PastedNonNumberIsReportedAndTheWindowGoesOn)
@@ -330,12 +333,12 @@ TEST_F(MainWindowTest, PastedNonNumberIsReportedAndTheWindowGoesOn)
     Show();
     form->TrackBar1.SetPosition(7);
     // A paste arrives as a text change that no key filter sees.
-    SendMessageA(form->txtMinutes.Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("ab"));
+    SendMessageW(form->txtMinutes.Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ab"));
     Pump();
     ASSERT_EQ(g_reported.size(), 1u);
-    EXPECT_EQ(g_reported[0], "'ab' is not a valid integer value");
+    EXPECT_EQ(g_reported[0], L"'ab' is not a valid integer value");
     EXPECT_EQ(form->TrackBar1.Position(), 7);
-    EXPECT_EQ(form->txtMinutes.Text(), "ab");
+    EXPECT_EQ(form->txtMinutes.Text(), L"ab");
 
     UserClick(form->chkYes);
     EXPECT_TRUE(form->chkYes.Checked());
@@ -346,10 +349,10 @@ TEST_F(MainWindowTest, ErrorInANestedHandlerAbandonsTheOuterHandler)
     Show();
     UserClick(form->rbtnNoButtons);
     // Hide Buttons is selected; the first of the nine ticks fails.
-    form->chkYes.onClick = [] { throw Error("first tick failed"); };
+    form->chkYes.onClick = [] { throw Error(L"first tick failed"); };
     UserClick(form->rbtnShowAll);
     ASSERT_EQ(g_reported.size(), 1u);
-    EXPECT_EQ(g_reported[0], "first tick failed");
+    EXPECT_EQ(g_reported[0], L"first tick failed");
     EXPECT_TRUE(form->chkYes.Checked());
     EXPECT_FALSE(form->chkNo.Checked());
     // The rest of the handler, enabling the boxes, did not run.
@@ -359,9 +362,9 @@ TEST_F(MainWindowTest, ErrorInANestedHandlerAbandonsTheOuterHandler)
 TEST_F(MainWindowTest, EnterPressesTheFocusedButtonOrTheDefault)
 {
     Show();
-    std::vector<std::string> pressed;
-    form->btnOK.onClick = [&] { pressed.push_back("OK"); };
-    form->btnPreview.onClick = [&] { pressed.push_back("Preview"); };
+    std::vector<std::wstring> pressed;
+    form->btnOK.onClick = [&] { pressed.push_back(L"OK"); };
+    form->btnPreview.onClick = [&] { pressed.push_back(L"Preview"); };
 
     form->chkYes.Focus();
     PressKey(VK_RETURN);
@@ -369,7 +372,7 @@ TEST_F(MainWindowTest, EnterPressesTheFocusedButtonOrTheDefault)
     PressKey(VK_RETURN);
     form->btnPreview.Focus();
     PressKey(VK_RETURN);
-    EXPECT_EQ(pressed, (std::vector<std::string>{"OK", "OK", "Preview"}));
+    EXPECT_EQ(pressed, (std::vector<std::wstring>{L"OK", L"OK", L"Preview"}));
     EXPECT_TRUE(form->btnPreview.HasDefaultFrame());
     EXPECT_FALSE(form->btnOK.HasDefaultFrame());
     form->chkYes.Focus();
@@ -384,11 +387,28 @@ TEST_F(MainWindowTest, EnterInTheMessageTextMakesANewLine)
     bool okPressed = false;
     form->btnOK.onClick = [&] { okPressed = true; };
     form->Memo1.Focus();
-    TypeChar(form->Memo1.Handle(), 'a');
+    TypeChar(form->Memo1.Handle(), L'a');
     PressKey(VK_RETURN);
-    TypeChar(form->Memo1.Handle(), 'b');
+    TypeChar(form->Memo1.Handle(), L'b');
     EXPECT_FALSE(okPressed);
-    EXPECT_EQ(form->Memo1.Text(), "a\r\nb");
+    EXPECT_EQ(form->Memo1.Text(), L"a\r\nb");
+}
+
+// Typed characters arrive as UTF-16 units (a pair for one beyond U+FFFF), in
+// any script, whatever the code page.
+TEST_F(MainWindowTest, TheMessageTextTakesEveryScriptAsItIsTyped)
+{
+    Show();
+    form->Memo1.Focus();
+    for (const UnicodeText& text : kUnicodeTexts) {
+        SCOPED_TRACE(text.name);
+        form->Memo1.SetText(L"");
+        for (const wchar_t unit : text.text)
+            if (unit != L'\n')  // Enter types the whole line break
+                TypeChar(form->Memo1.Handle(), unit);
+        EXPECT_EQ(form->Memo1.Text(), text.text);
+        EXPECT_EQ(form->GatherSettings().text, text.text);
+    }
 }
 
 TEST_F(MainWindowTest, EscapePressesCancel)
@@ -404,7 +424,7 @@ TEST_F(MainWindowTest, EscapePressesCancel)
 }
 
 struct EndingCase {
-    const char* name;
+    const wchar_t* name;
     void (*act)(TfrmMain&);
 };
 
@@ -416,21 +436,21 @@ TEST_P(EndingTest, RequestsTermination)
     TakeQuitRequest();
     GetParam().act(*form);
     MSG message;
-    EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, EndingTest,
     ::testing::Values(
-        EndingCase{"CancelButton", [](TfrmMain& f) { SendMessageA(f.btnCancel.Handle(), BM_CLICK, 0, 0); }},
-        EndingCase{"CloseBox", [](TfrmMain& f) { SendMessageA(f.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
-        EndingCase{"ExitMenu",
+        EndingCase{L"CancelButton", [](TfrmMain& f) { SendMessageW(f.btnCancel.Handle(), BM_CLICK, 0, 0); }},
+        EndingCase{L"CloseBox", [](TfrmMain& f) { SendMessageW(f.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        EndingCase{L"ExitMenu",
                    [](TfrmMain& f) {
                        HMENU file = GetSubMenu(GetMenu(f.Handle()), 0);
-                       SendMessageA(f.Handle(), WM_COMMAND, GetMenuItemID(file, 3), 0);
+                       SendMessageW(f.Handle(), WM_COMMAND, GetMenuItemID(file, 3), 0);
                    }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& info) { return TextToUtf8(info.param.name); });
 
 TEST_F(MainWindowTest, MenuHoldsItsItemsAndShortcuts)
 {
@@ -438,18 +458,18 @@ TEST_F(MainWindowTest, MenuHoldsItsItemsAndShortcuts)
     HMENU bar = GetMenu(form->Handle());
     ASSERT_EQ(GetMenuItemCount(bar), 2);
     auto text = [](HMENU menu, int position) {
-        char buffer[128] = {};
-        GetMenuStringA(menu, position, buffer, sizeof buffer, MF_BYPOSITION);
-        return std::string(buffer);
+        wchar_t buffer[128] = {};
+        GetMenuStringW(menu, position, buffer, static_cast<int>(std::size(buffer)), MF_BYPOSITION);
+        return std::wstring(buffer);
     };
-    EXPECT_EQ(text(bar, 0), "&File");
-    EXPECT_EQ(text(bar, 1), "&About");
+    EXPECT_EQ(text(bar, 0), L"&File");
+    EXPECT_EQ(text(bar, 1), L"&About");
     HMENU file = GetSubMenu(bar, 0);
-    EXPECT_EQ(text(file, 0), "&Load Config File...\tF3");
-    EXPECT_EQ(text(file, 1), "&Save Config File...\tF2");
+    EXPECT_EQ(text(file, 0), L"&Load Config File...\tF3");
+    EXPECT_EQ(text(file, 1), L"&Save Config File...\tF2");
     EXPECT_EQ(GetMenuState(file, 2, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
-    EXPECT_EQ(text(file, 3), "E&xit\tAlt+F4");
-    EXPECT_EQ(text(GetSubMenu(bar, 1), 0), "&About Brevant...\tF1");
+    EXPECT_EQ(text(file, 3), L"E&xit\tAlt+F4");
+    EXPECT_EQ(text(GetSubMenu(bar, 1), 0), L"&About Brevant...\tF1");
 }
 
 TEST_F(MainWindowTest, TabVisitsTheControlsInTabOrder)
@@ -480,27 +500,27 @@ TEST_F(MainWindowTest, AcceleratorsActOnTheirControls)
     int previews = 0;
     form->btnPreview.onClick = [&] { ++previews; };
     form->Memo1.Focus();
-    TypeChar(form->Memo1.Handle(), 'p', WM_SYSCHAR);
+    TypeChar(form->Memo1.Handle(), L'p', WM_SYSCHAR);
     EXPECT_EQ(previews, 1);
 
     // A check box takes the focus and toggles.
-    TypeChar(form->Memo1.Handle(), 'l', WM_SYSCHAR);
+    TypeChar(form->Memo1.Handle(), L'l', WM_SYSCHAR);
     EXPECT_TRUE(form->chkAll.Checked());
     EXPECT_TRUE(form->chkAll.Focused());
 
     // Without Alt while the focus is on a control that takes no characters.
-    TypeChar(form->chkAll.Handle(), 'y');
+    TypeChar(form->chkAll.Handle(), L'y');
     EXPECT_TRUE(form->chkYes.Checked());
 
     // In an edit the letter is text.
     form->Memo1.Focus();
-    TypeChar(form->Memo1.Handle(), 'y');
-    EXPECT_EQ(form->Memo1.Text(), "y");
+    TypeChar(form->Memo1.Handle(), L'y');
+    EXPECT_EQ(form->Memo1.Text(), L"y");
     EXPECT_EQ(previews, 1);
 }
 
 struct ArrowCase {
-    const char* name;
+    const wchar_t* name;
     widgets::RadioButton TfrmMain::*from;  // selected by a click, then focused
     UINT key;
     widgets::RadioButton TfrmMain::*selected;
@@ -530,18 +550,18 @@ TEST_P(ArrowKeyTest, MovesAndSelectsWithinTheRadioGroup)
 INSTANTIATE_TEST_SUITE_P(
     Groups, ArrowKeyTest,
     ::testing::Values(
-        ArrowCase{"DownToWarning", &TfrmMain::rbtnError, VK_DOWN, &TfrmMain::rbtnWarning, true, false},
-        ArrowCase{"RightToWarning", &TfrmMain::rbtnError, VK_RIGHT, &TfrmMain::rbtnWarning, true, false},
-        ArrowCase{"UpRoundToConfirmation", &TfrmMain::rbtnError, VK_UP, &TfrmMain::rbtnConfirmation, true, false},
-        ArrowCase{"DownRoundToError", &TfrmMain::rbtnConfirmation, VK_DOWN, &TfrmMain::rbtnError, true, false},
-        ArrowCase{"LeftToInformational", &TfrmMain::rbtnConfirmation, VK_LEFT, &TfrmMain::rbtnInformational, true,
+        ArrowCase{L"DownToWarning", &TfrmMain::rbtnError, VK_DOWN, &TfrmMain::rbtnWarning, true, false},
+        ArrowCase{L"RightToWarning", &TfrmMain::rbtnError, VK_RIGHT, &TfrmMain::rbtnWarning, true, false},
+        ArrowCase{L"UpRoundToConfirmation", &TfrmMain::rbtnError, VK_UP, &TfrmMain::rbtnConfirmation, true, false},
+        ArrowCase{L"DownRoundToError", &TfrmMain::rbtnConfirmation, VK_DOWN, &TfrmMain::rbtnError, true, false},
+        ArrowCase{L"LeftToInformational", &TfrmMain::rbtnConfirmation, VK_LEFT, &TfrmMain::rbtnInformational, true,
                   false},
-        ArrowCase{"UpToHideButtons", &TfrmMain::rbtnDisplayButtons, VK_UP, &TfrmMain::rbtnNoButtons, false, false},
-        ArrowCase{"DownToShowAll", &TfrmMain::rbtnDisplayButtons, VK_DOWN, &TfrmMain::rbtnShowAll, true, false},
-        ArrowCase{"UpRoundToShowAll", &TfrmMain::rbtnNoButtons, VK_UP, &TfrmMain::rbtnShowAll, true, false},
-        ArrowCase{"DownToClockTime", &TfrmMain::rbtnMinutes, VK_DOWN, &TfrmMain::rbtnTime, true, true},
-        ArrowCase{"DownRoundToMinutes", &TfrmMain::rbtnTime, VK_DOWN, &TfrmMain::rbtnMinutes, true, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+        ArrowCase{L"UpToHideButtons", &TfrmMain::rbtnDisplayButtons, VK_UP, &TfrmMain::rbtnNoButtons, false, false},
+        ArrowCase{L"DownToShowAll", &TfrmMain::rbtnDisplayButtons, VK_DOWN, &TfrmMain::rbtnShowAll, true, false},
+        ArrowCase{L"UpRoundToShowAll", &TfrmMain::rbtnNoButtons, VK_UP, &TfrmMain::rbtnShowAll, true, false},
+        ArrowCase{L"DownToClockTime", &TfrmMain::rbtnMinutes, VK_DOWN, &TfrmMain::rbtnTime, true, true},
+        ArrowCase{L"DownRoundToMinutes", &TfrmMain::rbtnTime, VK_DOWN, &TfrmMain::rbtnMinutes, true, false}),
+    [](const auto& info) { return TextToUtf8(info.param.name); });
 
 TEST_F(MainWindowTest, ArrowsOverOtherControlsKeepTheirMeaning)
 {
@@ -572,14 +592,14 @@ LRESULT CALLBACK RecordUiStateUpdates(int code, WPARAM wParam, LPARAM lParam)
 TEST_F(MainWindowTest, KeyboardCuesHideAtShowAndShowOnceTheKeyboardIsUsed)
 {
     BOOL cues = TRUE;
-    SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &cues, 0);
-    SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0, nullptr, 0);
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &cues, 0);
+    SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, nullptr, 0);
     g_uiStateUpdates.clear();
     HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, &RecordUiStateUpdates, nullptr, GetCurrentThreadId());
     Show();
     PressKey(VK_TAB);
     UnhookWindowsHookEx(hook);
-    SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(cues)), 0);
+    SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(cues)), 0);
     constexpr WORD kBoth = UISF_HIDEFOCUS | UISF_HIDEACCEL;
     ASSERT_FALSE(g_uiStateUpdates.empty());
     EXPECT_EQ(g_uiStateUpdates.front(), MAKEWPARAM(UIS_SET, kBoth));

@@ -13,7 +13,7 @@ using namespace testing_support;
 TEST(MessageDialogQuit, AQuitRequestWhileOpenClosesWithCancel)
 {
     const DWORD dialogThread = GetCurrentThreadId();
-    const Shown shown = ShowDriven("Text", MessageKind::Information,
+    const Shown shown = ShowDriven(L"Text", MessageKind::Information,
                                    DialogButton::Yes | DialogButton::No, [&](HWND) {
                                        PostThreadMessageA(dialogThread, WM_QUIT, 0, 0);
                                    });

@@ -18,6 +18,7 @@
 #include <ostream>
 #include <string>
 #include <vector>
+#include <iterator>
 
 namespace brevant {
 namespace {
@@ -27,7 +28,7 @@ using namespace testing_support;
 
 bool Framed(HWND button)
 {
-    return (GetWindowLongPtrA(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    return (GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
 }
 
 // The buttons of the dialog in Z order, which is their creation and tab order.
@@ -45,19 +46,19 @@ TEST(MessageDialog, ButtonsComeInFixedOrderWithTheirNamesAndCaptions)
 {
     struct Case {
         DialogButtonSet set;
-        std::vector<std::string> names;
+        std::vector<std::wstring> names;
     };
     const Case cases[] = {
-        {AllShownButtons, {"Yes", "No", "OK", "Cancel", "Abort", "Retry", "Ignore", "All", "Help"}},
-        {B::Cancel | B::Yes, {"Yes", "Cancel"}},
-        {0x7FF, {"Yes", "No", "OK", "Cancel", "Abort", "Retry", "Ignore", "All", "NoToAll",
-                 "YesToAll", "Help"}},
-        {0xFFFFF800u | B::OK, {"OK"}},
+        {AllShownButtons, {L"Yes", L"No", L"OK", L"Cancel", L"Abort", L"Retry", L"Ignore", L"All", L"Help"}},
+        {B::Cancel | B::Yes, {L"Yes", L"Cancel"}},
+        {0x7FF, {L"Yes", L"No", L"OK", L"Cancel", L"Abort", L"Retry", L"Ignore", L"All", L"NoToAll",
+                 L"YesToAll", L"Help"}},
+        {0xFFFFF800u | B::OK, {L"OK"}},
         {0, {}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE("set " + std::to_string(c.set));
-        const Shown shown = ShowDriven("Text", MessageKind::Warning, c.set, [&](HWND dialog) {
+        SCOPED_TRACE(L"set " + std::to_wstring(c.set));
+        const Shown shown = ShowDriven(L"Text", MessageKind::Warning, c.set, [&](HWND dialog) {
             const std::vector<uia::ControlInfo> buttons = ButtonsOf(dialog);
             ASSERT_EQ(buttons.size(), c.names.size()) << uia::DescribeControls(dialog);
             int lastLeft = -1;
@@ -69,12 +70,12 @@ TEST(MessageDialog, ButtonsComeInFixedOrderWithTheirNamesAndCaptions)
                 }
                 ASSERT_NE(info, nullptr);
                 EXPECT_EQ(ControlNamed(dialog, info->name), buttons[i].handle) << info->name;
-                EXPECT_EQ(buttons[i].text, info->caption);
+                EXPECT_EQ(uia::Widened(buttons[i].text), info->caption);
                 EXPECT_GT(buttons[i].bounds.left, lastLeft) << "left to right";
                 lastLeft = buttons[i].bounds.left;
             }
-            const HWND image = ControlNamed(dialog, "Image");
-            const HWND label = ControlNamed(dialog, "Message");
+            const HWND image = ControlNamed(dialog, L"Image");
+            const HWND label = ControlNamed(dialog, L"Message");
             ASSERT_TRUE(image && label);
             EXPECT_EQ(uia::Text(label), "Text");
             // The picture and the text come before the buttons and take no focus.
@@ -96,15 +97,15 @@ TEST(MessageDialog, CaptionAndSystemIconFollowTheKind)
                              MessageKind::Confirmation}) {
         const MessageKindInfo info = KindInfo(kind);
         SCOPED_TRACE(info.caption);
-        ShowDriven("Text", kind, B::OK, [&](HWND dialog) {
-            char caption[64] = {};
-            GetWindowTextA(dialog, caption, sizeof caption);
+        ShowDriven(L"Text", kind, B::OK, [&](HWND dialog) {
+            wchar_t caption[64] = {};
+            GetWindowTextW(dialog, caption, static_cast<int>(std::size(caption)));
             EXPECT_STREQ(caption, info.caption);
-            const HWND image = ControlNamed(dialog, "Image");
-            const auto icon = reinterpret_cast<HICON>(SendMessageA(image, STM_GETICON, 0, 0));
-            EXPECT_EQ(icon, LoadIconA(nullptr, MAKEINTRESOURCEA(info.iconId)));
+            const HWND image = ControlNamed(dialog, L"Image");
+            const auto icon = reinterpret_cast<HICON>(SendMessageW(image, STM_GETICON, 0, 0));
+            EXPECT_EQ(icon, LoadIconW(nullptr, MAKEINTRESOURCEW(info.iconId)));
             // A fixed dialog frame with a close box and nothing else.
-            const LONG_PTR style = GetWindowLongPtrA(dialog, GWL_STYLE);
+            const LONG_PTR style = GetWindowLongPtrW(dialog, GWL_STYLE);
             EXPECT_TRUE(style & WS_SYSMENU);
             EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
             Press(dialog, VK_RETURN);
@@ -116,25 +117,25 @@ TEST(MessageDialog, CaptionAndSystemIconFollowTheKind)
 // arithmetic applied, the window centred by halves.
 TEST(MessageDialog, LayoutIsDerivedFromTheMessageFont)
 {
-    NONCLIENTMETRICSA metrics{};
+    NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
 
-    ShowDriven("Some text to show", MessageKind::Warning, B::OK | B::Cancel, [&](HWND dialog) {
-        const HWND ok = ControlNamed(dialog, "OK");
-        const auto font = reinterpret_cast<HFONT>(SendMessageA(ok, WM_GETFONT, 0, 0));
-        LOGFONTA used{};
-        ASSERT_TRUE(GetObjectA(font, sizeof used, &used));
+    ShowDriven(L"Some text to show", MessageKind::Warning, B::OK | B::Cancel, [&](HWND dialog) {
+        const HWND ok = ControlNamed(dialog, L"OK");
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(ok, WM_GETFONT, 0, 0));
+        LOGFONTW used{};
+        ASSERT_TRUE(GetObjectW(font, sizeof used, &used));
         EXPECT_STREQ(used.lfFaceName, metrics.lfMessageFont.lfFaceName);
         EXPECT_EQ(used.lfHeight, metrics.lfMessageFont.lfHeight);
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(ControlNamed(dialog, "Message"), WM_GETFONT, 0, 0)),
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(ControlNamed(dialog, L"Message"), WM_GETFONT, 0, 0)),
                   font);
 
         HDC dc = GetDC(nullptr);
         HGDIOBJ previous = SelectObject(dc, font);
         SIZE alphabet{}, text{};
-        GetTextExtentPoint32A(dc, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &alphabet);
-        GetTextExtentPoint32A(dc, "Some text to show", 17, &text);
+        GetTextExtentPoint32W(dc, L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &alphabet);
+        GetTextExtentPoint32W(dc, L"Some text to show", 17, &text);
         SelectObject(dc, previous);
         ReleaseDC(nullptr, dc);
         const MessageDialogMetrics m = ComputeMetrics(alphabet.cx / 52, alphabet.cy);
@@ -145,9 +146,9 @@ TEST(MessageDialog, LayoutIsDerivedFromTheMessageFont)
             MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
             return LayoutRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
         };
-        EXPECT_EQ(bounds(ControlNamed(dialog, "Image")),
+        EXPECT_EQ(bounds(ControlNamed(dialog, L"Image")),
                   (LayoutRect{m.horizontalMargin, m.verticalMargin, 32, 32}));
-        EXPECT_EQ(bounds(ControlNamed(dialog, "Message")),
+        EXPECT_EQ(bounds(ControlNamed(dialog, L"Message")),
                   (LayoutRect{m.horizontalMargin + 32 + m.horizontalSpacing, m.verticalMargin,
                               text.cx, text.cy}));
 
@@ -161,7 +162,7 @@ TEST(MessageDialog, LayoutIsDerivedFromTheMessageFont)
         const int top = 32 + m.verticalMargin + m.verticalSpacing;
         const int left = (client.right - rowWidth) / 2;
         EXPECT_EQ(bounds(ok), (LayoutRect{left, top, m.buttonWidth, m.buttonHeight}));
-        EXPECT_EQ(bounds(ControlNamed(dialog, "Cancel")),
+        EXPECT_EQ(bounds(ControlNamed(dialog, L"Cancel")),
                   (LayoutRect{left + m.buttonWidth + m.buttonSpacing, top, m.buttonWidth,
                               m.buttonHeight}));
 
@@ -174,38 +175,38 @@ TEST(MessageDialog, LayoutIsDerivedFromTheMessageFont)
 TEST(MessageDialog, TextIsMeasuredWithinHalfTheScreenWidth)
 {
     const int half = GetSystemMetrics(SM_CXSCREEN) / 2;
-    std::string sentence;
+    std::wstring sentence;
     for (int i = 0; i < 80; ++i)
-        sentence += "word ";
-    const std::string longWord(400, 'W');
+        sentence += L"word ";
+    const std::wstring longWord(400, L'W');
     struct Case {
-        std::string text;
+        std::wstring text;
         std::function<void(const RECT&, int lineHeight)> check;
     };
     const Case cases[] = {
-        {"", [&](const RECT& r, int) { EXPECT_EQ(r.right - r.left, half); EXPECT_EQ(r.bottom - r.top, 0); }},
+        {L"", [&](const RECT& r, int) { EXPECT_EQ(r.right - r.left, half); EXPECT_EQ(r.bottom - r.top, 0); }},
         {sentence, [&](const RECT& r, int line) {
              EXPECT_LE(r.right - r.left, half);
              EXPECT_GT(r.bottom - r.top, line) << "wrapped onto several lines";
          }},
         {longWord, [&](const RECT& r, int) { EXPECT_GT(r.right - r.left, half); }},
-        {"one\r\ntwo\r\nthree", [&](const RECT& r, int line) { EXPECT_EQ(r.bottom - r.top, 3 * line); }},
+        {L"one\r\ntwo\r\nthree", [&](const RECT& r, int line) { EXPECT_EQ(r.bottom - r.top, 3 * line); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.substr(0, 20));
         ShowDriven(c.text, MessageKind::Information, B::OK, [&](HWND dialog) {
-            const HWND label = ControlNamed(dialog, "Message");
+            const HWND label = ControlNamed(dialog, L"Message");
             RECT r;
             GetWindowRect(label, &r);
-            TEXTMETRICA tm{};
+            TEXTMETRICW tm{};
             HDC dc = GetDC(label);
             HGDIOBJ previous =
-                SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
-            GetTextMetricsA(dc, &tm);
+                SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+            GetTextMetricsW(dc, &tm);
             SelectObject(dc, previous);
             ReleaseDC(label, dc);
             c.check(r, tm.tmHeight);
-            EXPECT_EQ(uia::Text(label), c.text);
+            EXPECT_EQ(uia::Widened(uia::Text(label)), c.text);
             Press(dialog, VK_RETURN);
         });
     }
@@ -213,12 +214,12 @@ TEST(MessageDialog, TextIsMeasuredWithinHalfTheScreenWidth)
 
 TEST(MessageDialog, AmpersandsAreMeasuredAsShown)
 {
-    ShowDriven("W&&W", MessageKind::Warning, B::OK, [&](HWND dialog) {
-        const HWND label = ControlNamed(dialog, "Message");
+    ShowDriven(L"W&&W", MessageKind::Warning, B::OK, [&](HWND dialog) {
+        const HWND label = ControlNamed(dialog, L"Message");
         HDC dc = GetDC(label);
-        HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+        HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
         SIZE shown{};
-        GetTextExtentPoint32A(dc, "W&W", 3, &shown);
+        GetTextExtentPoint32W(dc, L"W&W", 3, &shown);
         SelectObject(dc, previous);
         ReleaseDC(label, dc);
         RECT r;
@@ -232,18 +233,18 @@ TEST(MessageDialog, FocusStartsOnTheFirstButtonWhichCarriesTheFrame)
 {
     struct Case {
         DialogButtonSet set;
-        const char* first;  // nullptr: no buttons
+        const wchar_t* first;  // nullptr: no buttons
     };
     const Case cases[] = {
-        {AllShownButtons, "Yes"},          // OK holds the default mark, Yes the focus
-        {B::Abort | B::Retry | B::Ignore, "Abort"},
-        {B::OK | B::Cancel, "OK"},
-        {B::Help, "Help"},
+        {AllShownButtons, L"Yes"},          // OK holds the default mark, Yes the focus
+        {B::Abort | B::Retry | B::Ignore, L"Abort"},
+        {B::OK | B::Cancel, L"OK"},
+        {B::Help, L"Help"},
         {0, nullptr},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE("set " + std::to_string(c.set));
-        ShowDriven("Text", MessageKind::Confirmation, c.set, [&](HWND dialog) {
+        SCOPED_TRACE(L"set " + std::to_wstring(c.set));
+        ShowDriven(L"Text", MessageKind::Confirmation, c.set, [&](HWND dialog) {
             const HWND focus = uia::FocusedWindow(dialog);
             if (c.first)
                 EXPECT_EQ(focus, ControlNamed(dialog, c.first));
@@ -258,9 +259,9 @@ TEST(MessageDialog, FocusStartsOnTheFirstButtonWhichCarriesTheFrame)
 
 TEST(MessageDialog, TheFrameFollowsTheFocus)
 {
-    ShowDriven("Text", MessageKind::Warning, AllShownButtons, [&](HWND dialog) {
+    ShowDriven(L"Text", MessageKind::Warning, AllShownButtons, [&](HWND dialog) {
         Press(dialog, VK_TAB);
-        const HWND no = ControlNamed(dialog, "No");
+        const HWND no = ControlNamed(dialog, L"No");
         EXPECT_EQ(uia::FocusedWindow(dialog), no);
         for (const uia::ControlInfo& button : ButtonsOf(dialog))
             EXPECT_EQ(Framed(button.handle), button.handle == no) << button.text;
@@ -273,12 +274,12 @@ struct Action {
     enum { Key, Char, Click, Close } kind;
     UINT key = 0;  // virtual key, or the character
     unsigned modifiers = uia::kNoModifiers;
-    const char* button = "";
+    const wchar_t* button = L"";
 };
 
 Action Key(UINT key, unsigned modifiers = uia::kNoModifiers) { return {Action::Key, key, modifiers}; }
-Action Char(char c) { return {Action::Char, static_cast<UINT>(c)}; }
-Action ClickOn(const char* button) { return {Action::Click, 0, 0, button}; }
+Action Char(wchar_t c) { return {Action::Char, static_cast<UINT>(c)}; }
+Action ClickOn(const wchar_t* button) { return {Action::Click, 0, 0, button}; }
 Action CloseBox() { return {Action::Close}; }
 
 void Perform(HWND dialog, const Action& action)
@@ -288,7 +289,7 @@ void Perform(HWND dialog, const Action& action)
         Press(dialog, action.key, action.modifiers);
         break;
     case Action::Char:
-        Type(dialog, static_cast<char>(action.key));
+        Type(dialog, static_cast<wchar_t>(action.key));
         break;
     case Action::Click:
         EXPECT_TRUE(uia::Click(ControlNamed(dialog, action.button))) << action.button;
@@ -300,20 +301,20 @@ void Perform(HWND dialog, const Action& action)
 }
 
 struct KeyboardCase {
-    const char* what;
+    const wchar_t* what;
     DialogButtonSet set;
     std::vector<Action> actions;  // all but the last leave the dialog open
     DialogResult expected;
 };
 
-void PrintTo(const KeyboardCase& c, std::ostream* out) { *out << c.what; }
+void PrintTo(const KeyboardCase& c, std::ostream* out) { *out << TextToUtf8(c.what); }
 
 class MessageDialogKeyboard : public testing::TestWithParam<KeyboardCase> {};
 
 TEST_P(MessageDialogKeyboard, ClosesWithTheExpectedResult)
 {
     const KeyboardCase& c = GetParam();
-    const Shown shown = ShowDriven("Text", MessageKind::Confirmation, c.set, [&](HWND dialog) {
+    const Shown shown = ShowDriven(L"Text", MessageKind::Confirmation, c.set, [&](HWND dialog) {
         for (size_t i = 0; i < c.actions.size(); ++i) {
             Perform(dialog, c.actions[i]);
             if (i + 1 < c.actions.size()) {
@@ -325,54 +326,54 @@ TEST_P(MessageDialogKeyboard, ClosesWithTheExpectedResult)
 }
 
 const KeyboardCase kKeyboardCases[] = {
-    {"Enter presses the focused first button", B::Yes | B::No, {Key(VK_RETURN)}, DialogResult::Yes},
-    {"Esc presses the cancel mark No", B::Yes | B::No, {Key(VK_ESCAPE)}, DialogResult::No},
-    {"Enter on OK alone", B::OK, {Key(VK_RETURN)}, DialogResult::OK},
-    {"Esc on OK alone", B::OK, {Key(VK_ESCAPE)}, DialogResult::OK},
-    {"Enter on Abort first", B::Abort | B::Retry | B::Ignore, {Key(VK_RETURN)}, DialogResult::Abort},
-    {"Esc without a cancel mark does nothing", B::Abort | B::Retry | B::Ignore,
-     {Key(VK_ESCAPE), ClickOn("Ignore")}, DialogResult::Ignore},
-    {"all buttons: Enter on Yes", AllShownButtons, {Key(VK_RETURN)}, DialogResult::Yes},
-    {"all buttons: Esc on Cancel", AllShownButtons, {Key(VK_ESCAPE)}, DialogResult::Cancel},
-    {"A presses Abort, not All", AllShownButtons, {Char('a')}, DialogResult::Abort},
-    {"capital A too", AllShownButtons, {Char('A')}, DialogResult::Abort},
-    {"Alt+A too", AllShownButtons, {Key('A', uia::kAlt)}, DialogResult::Abort},
-    {"Y", AllShownButtons, {Char('y')}, DialogResult::Yes},
-    {"N", AllShownButtons, {Char('n')}, DialogResult::No},
-    {"R", AllShownButtons, {Char('r')}, DialogResult::Retry},
-    {"Alt+I", AllShownButtons, {Key('I', uia::kAlt)}, DialogResult::Ignore},
-    {"A presses All when Abort is not shown", B::All | B::OK, {Char('a')}, DialogResult::All},
-    {"O for No to All", B::NoToAll | B::YesToAll, {Char('o')}, DialogResult::NoToAll},
-    {"Alt+E for Yes to All", B::NoToAll | B::YesToAll, {Key('E', uia::kAlt)}, DialogResult::YesToAll},
-    {"letters without a button do nothing", B::OK | B::Cancel,
-     {Char('x'), Char('o'), Key('C', uia::kAlt), Key(VK_ESCAPE)}, DialogResult::Cancel},
-    {"Tab then Enter", B::OK | B::Cancel, {Key(VK_TAB), Key(VK_RETURN)}, DialogResult::Cancel},
-    {"Tab wraps after the last", B::OK | B::Cancel, {Key(VK_TAB), Key(VK_TAB), Key(VK_RETURN)},
+    {L"Enter presses the focused first button", B::Yes | B::No, {Key(VK_RETURN)}, DialogResult::Yes},
+    {L"Esc presses the cancel mark No", B::Yes | B::No, {Key(VK_ESCAPE)}, DialogResult::No},
+    {L"Enter on OK alone", B::OK, {Key(VK_RETURN)}, DialogResult::OK},
+    {L"Esc on OK alone", B::OK, {Key(VK_ESCAPE)}, DialogResult::OK},
+    {L"Enter on Abort first", B::Abort | B::Retry | B::Ignore, {Key(VK_RETURN)}, DialogResult::Abort},
+    {L"Esc without a cancel mark does nothing", B::Abort | B::Retry | B::Ignore,
+     {Key(VK_ESCAPE), ClickOn(L"Ignore")}, DialogResult::Ignore},
+    {L"all buttons: Enter on Yes", AllShownButtons, {Key(VK_RETURN)}, DialogResult::Yes},
+    {L"all buttons: Esc on Cancel", AllShownButtons, {Key(VK_ESCAPE)}, DialogResult::Cancel},
+    {L"A presses Abort, not All", AllShownButtons, {Char(L'a')}, DialogResult::Abort},
+    {L"capital A too", AllShownButtons, {Char(L'A')}, DialogResult::Abort},
+    {L"Alt+A too", AllShownButtons, {Key(L'A', uia::kAlt)}, DialogResult::Abort},
+    {L"Y", AllShownButtons, {Char(L'y')}, DialogResult::Yes},
+    {L"N", AllShownButtons, {Char(L'n')}, DialogResult::No},
+    {L"R", AllShownButtons, {Char(L'r')}, DialogResult::Retry},
+    {L"Alt+I", AllShownButtons, {Key(L'I', uia::kAlt)}, DialogResult::Ignore},
+    {L"A presses All when Abort is not shown", B::All | B::OK, {Char(L'a')}, DialogResult::All},
+    {L"O for No to All", B::NoToAll | B::YesToAll, {Char(L'o')}, DialogResult::NoToAll},
+    {L"Alt+E for Yes to All", B::NoToAll | B::YesToAll, {Key(L'E', uia::kAlt)}, DialogResult::YesToAll},
+    {L"letters without a button do nothing", B::OK | B::Cancel,
+     {Char(L'x'), Char(L'o'), Key(L'C', uia::kAlt), Key(VK_ESCAPE)}, DialogResult::Cancel},
+    {L"Tab then Enter", B::OK | B::Cancel, {Key(VK_TAB), Key(VK_RETURN)}, DialogResult::Cancel},
+    {L"Tab wraps after the last", B::OK | B::Cancel, {Key(VK_TAB), Key(VK_TAB), Key(VK_RETURN)},
      DialogResult::OK},
-    {"Shift+Tab wraps before the first", B::Yes | B::No | B::OK,
+    {L"Shift+Tab wraps before the first", B::Yes | B::No | B::OK,
      {Key(VK_TAB, uia::kShift), Key(VK_RETURN)}, DialogResult::OK},
-    {"Right", B::Yes | B::No | B::OK, {Key(VK_RIGHT), Key(VK_RETURN)}, DialogResult::No},
-    {"Down", B::Yes | B::No | B::OK, {Key(VK_DOWN), Key(VK_DOWN), Key(VK_RETURN)}, DialogResult::OK},
-    {"Right wraps", B::Yes | B::No | B::OK, {Key(VK_RIGHT), Key(VK_RIGHT), Key(VK_RIGHT), Key(VK_RETURN)},
+    {L"Right", B::Yes | B::No | B::OK, {Key(VK_RIGHT), Key(VK_RETURN)}, DialogResult::No},
+    {L"Down", B::Yes | B::No | B::OK, {Key(VK_DOWN), Key(VK_DOWN), Key(VK_RETURN)}, DialogResult::OK},
+    {L"Right wraps", B::Yes | B::No | B::OK, {Key(VK_RIGHT), Key(VK_RIGHT), Key(VK_RIGHT), Key(VK_RETURN)},
      DialogResult::Yes},
-    {"Left wraps", B::Yes | B::No | B::OK, {Key(VK_LEFT), Key(VK_RETURN)}, DialogResult::OK},
-    {"Up", B::Yes | B::No | B::OK, {Key(VK_RIGHT), Key(VK_UP), Key(VK_RETURN)}, DialogResult::Yes},
-    {"Space presses the focused button", B::Yes | B::No, {Key(VK_TAB), Key(VK_SPACE)}, DialogResult::No},
-    {"Enter with Shift or Ctrl does nothing", B::Yes | B::No,
+    {L"Left wraps", B::Yes | B::No | B::OK, {Key(VK_LEFT), Key(VK_RETURN)}, DialogResult::OK},
+    {L"Up", B::Yes | B::No | B::OK, {Key(VK_RIGHT), Key(VK_UP), Key(VK_RETURN)}, DialogResult::Yes},
+    {L"Space presses the focused button", B::Yes | B::No, {Key(VK_TAB), Key(VK_SPACE)}, DialogResult::No},
+    {L"Enter with Shift or Ctrl does nothing", B::Yes | B::No,
      {Key(VK_RETURN, uia::kShift), Key(VK_RETURN, uia::kControl), Key(VK_ESCAPE)}, DialogResult::No},
-    {"Esc with Shift does nothing", B::OK | B::Cancel, {Key(VK_ESCAPE, uia::kShift), Key(VK_RETURN)},
+    {L"Esc with Shift does nothing", B::OK | B::Cancel, {Key(VK_ESCAPE, uia::kShift), Key(VK_RETURN)},
      DialogResult::OK},
-    {"a mouse click", AllShownButtons, {ClickOn("Retry")}, DialogResult::Retry},
-    {"Help never closes", B::Help | B::OK,
-     {ClickOn("Help"), Char('h'), Key('H', uia::kAlt), Key(VK_RETURN), Key(VK_ESCAPE)},
+    {L"a mouse click", AllShownButtons, {ClickOn(L"Retry")}, DialogResult::Retry},
+    {L"Help never closes", B::Help | B::OK,
+     {ClickOn(L"Help"), Char(L'h'), Key(L'H', uia::kAlt), Key(VK_RETURN), Key(VK_ESCAPE)},
      DialogResult::OK},  // the click left the focus on Help, where Enter presses it
-    {"the close box gives Cancel without a Cancel button", B::Yes | B::No, {CloseBox()},
+    {L"the close box gives Cancel without a Cancel button", B::Yes | B::No, {CloseBox()},
      DialogResult::Cancel},
-    {"Alt+F4 gives Cancel", B::OK, {Key(VK_F4, uia::kAlt)}, DialogResult::Cancel},
-    {"only Help: keys do nothing, the close box closes", B::Help,
-     {Key(VK_RETURN), Key(VK_ESCAPE), Char('h'), CloseBox()}, DialogResult::Cancel},
-    {"no buttons: keys do nothing, Alt+F4 closes", 0,
-     {Key(VK_RETURN), Key(VK_ESCAPE), Char('y'), Key(VK_TAB), Key(VK_F4, uia::kAlt)},
+    {L"Alt+F4 gives Cancel", B::OK, {Key(VK_F4, uia::kAlt)}, DialogResult::Cancel},
+    {L"only Help: keys do nothing, the close box closes", B::Help,
+     {Key(VK_RETURN), Key(VK_ESCAPE), Char(L'h'), CloseBox()}, DialogResult::Cancel},
+    {L"no buttons: keys do nothing, Alt+F4 closes", 0,
+     {Key(VK_RETURN), Key(VK_ESCAPE), Char(L'y'), Key(VK_TAB), Key(VK_F4, uia::kAlt)},
      DialogResult::Cancel},
 };
 
@@ -385,7 +386,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, MessageDialogKeyboard, testing::ValuesIn(kKeyboar
 class TestWindow {
 public:
     explicit TestWindow(DWORD style)
-        : hwnd_(CreateWindowExA(0, "STATIC", "test window", style | WS_OVERLAPPEDWINDOW, 10, 10,
+        : hwnd_(CreateWindowExW(0, L"STATIC", L"test window", style | WS_OVERLAPPEDWINDOW, 10, 10,
                                 200, 100, nullptr, nullptr, nullptr, nullptr))
     {
     }
@@ -409,7 +410,7 @@ TEST(MessageDialog, IsModalWhileTimersGoOnAndIsDestroyedBeforeReturning)
     const UINT_PTR timer = SetTimer(active.Handle(), 1, 10,
                                     [](HWND, UINT, UINT_PTR, DWORD) { ++g_ticks; });
 
-    const Shown shown = ShowDriven("Text", MessageKind::Warning, B::OK, [&](HWND dialog) {
+    const Shown shown = ShowDriven(L"Text", MessageKind::Warning, B::OK, [&](HWND dialog) {
         EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner.Handle());
         EXPECT_FALSE(IsWindowEnabled(active.Handle()));
         EXPECT_TRUE(IsWindowEnabled(hidden.Handle())) << "hidden windows are left alone";
@@ -431,9 +432,9 @@ TEST(MessageDialog, IsModalWhileTimersGoOnAndIsDestroyedBeforeReturning)
 
 TEST(MessageDialog, EveryCallBuildsAFreshDialog)
 {
-    const Shown first = ShowDriven("One", MessageKind::Error, B::OK, [](HWND d) { Press(d, VK_RETURN); });
+    const Shown first = ShowDriven(L"One", MessageKind::Error, B::OK, [](HWND d) { Press(d, VK_RETURN); });
     const Shown second =
-        ShowDriven("Two", MessageKind::Error, B::Yes | B::No, [](HWND d) { Press(d, VK_ESCAPE); });
+        ShowDriven(L"Two", MessageKind::Error, B::Yes | B::No, [](HWND d) { Press(d, VK_ESCAPE); });
     EXPECT_EQ(first.result, DialogResult::OK);
     EXPECT_EQ(second.result, DialogResult::No);
     EXPECT_FALSE(IsWindow(second.dialog));
@@ -441,9 +442,9 @@ TEST(MessageDialog, EveryCallBuildsAFreshDialog)
 
 TEST(MessageDialog, AHugeTextStillOpensAndCloses)
 {
-    std::string text;
+    std::wstring text;
     for (int i = 0; i < 10'000; ++i)
-        text += "0123456789";
+        text += L"0123456789";
     const Shown shown = ShowDriven(text, MessageKind::Warning, 0xFFFFFFFFu, [](HWND dialog) {
         uia::RequestClose(dialog);
     });
@@ -454,18 +455,18 @@ TEST(MessageDialog, AHugeTextStillOpensAndCloses)
 // button stay on the monitor's work area.
 TEST(MessageDialog, AnOversizedMessageStaysInsideTheWorkArea)
 {
-    std::string lines;
+    std::wstring lines;
     for (int i = 0; i < 2000; ++i)
-        lines += "Line " + std::to_string(i) + "\r\n";
+        lines += L"Line " + std::to_wstring(i) + L"\r\n";
     const auto within = [](RECT inner, const RECT& outer) {
         return UnionRect(&inner, &inner, &outer) && EqualRect(&inner, &outer);
     };
-    for (const auto& [text, cut] : {std::pair{std::string(1000, 'W'), false}, std::pair{lines, true}}) {
+    for (const auto& [text, cut] : {std::pair{std::wstring(1000, L'W'), false}, std::pair{lines, true}}) {
         SCOPED_TRACE(text.substr(0, 8));
         ShowDriven(text, MessageKind::Warning, B::OK | B::Cancel, [&](HWND dialog) {
             MONITORINFO monitor{};
             monitor.cbSize = sizeof monitor;
-            ASSERT_TRUE(GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor));
+            ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor));
             RECT window;  // the caption bar included
             GetWindowRect(dialog, &window);
             EXPECT_TRUE(within(window, monitor.rcWork));
@@ -475,14 +476,14 @@ TEST(MessageDialog, AnOversizedMessageStaysInsideTheWorkArea)
                 EXPECT_TRUE(within(r, monitor.rcWork)) << control.text.substr(0, 8);
             }
             // The word whole, broken inside as the label breaks it; the lines cut.
-            const HWND label = ControlNamed(dialog, "Message");
-            EXPECT_EQ((GetWindowLongPtrA(label, GWL_STYLE) & SS_EDITCONTROL) != 0, !cut);
+            const HWND label = ControlNamed(dialog, L"Message");
+            EXPECT_EQ((GetWindowLongPtrW(label, GWL_STYLE) & SS_EDITCONTROL) != 0, !cut);
             RECT shown;
             GetClientRect(label, &shown);
             RECT needed = shown;
             HDC dc = GetDC(label);
-            HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
-            DrawTextA(dc, text.data(), static_cast<int>(text.size()), &needed,
+            HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+            DrawTextW(dc, text.data(), static_cast<int>(text.size()), &needed,
                       DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_EDITCONTROL);
             SelectObject(dc, previous);
             ReleaseDC(label, dc);

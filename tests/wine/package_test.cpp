@@ -193,26 +193,24 @@ TEST(SampleConfigs, LoadAsAMinutesReminderAndAClockTimeUnderA24HourFormat)
     const struct {
         const char* file;
         MessageKind kind;
-        const char* time;
+        const wchar_t* time;
         DialogButtonSet buttons;
     } samples[] = {
-        {"reminder-in-15-minutes.cfg", MessageKind::Information, "15", DialogButton::OK},
-        {"reminder-at-15-30.cfg", MessageKind::Confirmation, "15:30:00", DialogButton::Yes | DialogButton::No},
+        {"reminder-in-15-minutes.cfg", MessageKind::Information, L"15", DialogButton::OK},
+        {"reminder-at-15-30.cfg", MessageKind::Confirmation, L"15:30:00", DialogButton::Yes | DialogButton::No},
     };
-    const std::string section(ConfigSection);
     for (const auto& sample : samples) {
         SCOPED_TRACE(sample.file);
         const std::filesystem::path path = TestExeFolder() / "samples" / sample.file;
         ASSERT_TRUE(std::filesystem::is_regular_file(path));
-        const TIniFile file(path.string());
+        const TIniFile file(path.wstring(), TIniFile::Access::Read);
 
-        const std::string text = CaretsToLineBreaks(file.ReadText(section, std::string(TextKey), ""));
-        EXPECT_NE(text.find("\r\n"), std::string::npos) << "a two-line message";
-        EXPECT_EQ(KindFromFileTypeCode(file.ReadNumber(section, std::string(TypeKey), UnreadableTypeCode)),
-                  sample.kind);
-        EXPECT_EQ(file.ReadText(section, std::string(DelayKey), ""), DelayedValue);
+        const std::wstring text = CaretsToLineBreaks(file.ReadText(ConfigSection, TextKey, L""));
+        EXPECT_NE(text.find(L"\r\n"), std::wstring::npos) << "a two-line message";
+        EXPECT_EQ(KindFromFileTypeCode(file.ReadNumber(ConfigSection, TypeKey, UnreadableTypeCode)), sample.kind);
+        EXPECT_EQ(file.ReadText(ConfigSection, DelayKey, L""), DelayedValue);
 
-        const std::string time = file.ReadText(section, std::string(TimeKey), "");
+        const std::wstring time = file.ReadText(ConfigSection, TimeKey, L"");
         EXPECT_EQ(time, sample.time);
         if (IsClockTime(time)) {
             EXPECT_EQ(TextToTime(time, twentyFourHours), ComposeTime(15, 30, 0, 0));
@@ -220,7 +218,7 @@ TEST(SampleConfigs, LoadAsAMinutesReminderAndAClockTimeUnderA24HourFormat)
             EXPECT_EQ(TextToInteger(time), 15);
         }
 
-        const ButtonsSelection buttons = ReadButtonsValue(file.ReadText(section, std::string(ButtonsKey), ""));
+        const ButtonsSelection buttons = ReadButtonsValue(file.ReadText(ConfigSection, ButtonsKey, L""));
         EXPECT_EQ(buttons.choice, ButtonsChoice::Display);
         EXPECT_EQ(ButtonSetOf(buttons), sample.buttons);
     }

@@ -37,14 +37,14 @@ public:
 
     SideBySide()
     {
-        CreateForm({.className = "SideBySide", .caption = "Side by side", .clientWidth = 270,
+        CreateForm({.className = L"SideBySide", .caption = L"Side by side", .clientWidth = 270,
                     .clientHeight = 115});
-        glyphButton.Create(Handle(), Scaled(kGlyphButton), "&OK", Font());
+        glyphButton.Create(Handle(), Scaled(kGlyphButton), L"&OK", Font());
         glyphButton.SetGlyph(IDB_GLYPH_OK, GlyphBitmapAt);
-        pushButton.Create(Handle(), Scaled(kPushButton), "&OK", 1, Font());
-        groupBox.Create(Handle(), Scaled(kGroupBox), "Delay", Font());
-        standardGroupBox = CreateWindowExA(0, "BUTTON", "Delay", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 0,
-                                           0, Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+        pushButton.Create(Handle(), Scaled(kPushButton), L"&OK", 1, Font());
+        groupBox.Create(Handle(), Scaled(kGroupBox), L"Delay", Font());
+        standardGroupBox = CreateWindowExW(0, L"BUTTON", L"Delay", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 0,
+                                           0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
         Place(standardGroupBox, kStandardGroupBox, Font());
     }
 
