@@ -1,0 +1,198 @@
+#include "schedule/task_definition.h"
+
+#include <cstdint>
+#include <cwchar>
+
+namespace brevant {
+
+namespace {
+
+constexpr size_t kLongestDescriptionLine = 100;
+
+wchar_t FoldedAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
+
+bool KeptInName(wchar_t c)
+{
+    return c >= 0x80 || (c >= L'0' && c <= L'9') || (FoldedAscii(c) >= L'a' && FoldedAscii(c) <= L'z') ||
+           std::wstring_view(L" .-_()").find(c) != std::wstring_view::npos;
+}
+
+std::wstring FileNameOf(std::wstring_view path)
+{
+    const size_t slash = path.find_last_of(L"\\/:");
+    return std::wstring(slash == std::wstring_view::npos ? path : path.substr(slash + 1));
+}
+
+// Text as XML character data: markup characters as entities, control
+// characters XML cannot hold as blanks.
+std::wstring Escaped(std::wstring_view text)
+{
+    std::wstring escaped;
+    for (const wchar_t c : text) {
+        switch (c) {
+        case L'&': escaped += L"&amp;"; break;
+        case L'<': escaped += L"&lt;"; break;
+        case L'>': escaped += L"&gt;"; break;
+        default: escaped += (c < L' ' && c != L'\t') ? L' ' : c;
+        }
+    }
+    return escaped;
+}
+
+std::wstring Element(std::wstring_view name, std::wstring_view text)
+{
+    return L"<" + std::wstring(name) + L">" + Escaped(text) + L"</" + std::wstring(name) + L">";
+}
+
+std::wstring TwoDigits(int value) { return {static_cast<wchar_t>(L'0' + value / 10), static_cast<wchar_t>(L'0' + value % 10)}; }
+
+// The local date-time the task's trigger starts at, in the XML's form.
+std::wstring BoundaryText(TimeValue value)
+{
+    const DateTimeParts parts = SplitDateTime(WholeMinute(value));
+    return std::to_wstring(parts.year) + L"-" + TwoDigits(parts.month) + L"-" + TwoDigits(parts.day) + L"T" +
+           TwoDigits(parts.hour) + L":" + TwoDigits(parts.minute) + L":00";
+}
+
+std::wstring TriggerXml(const TaskRequest& request)
+{
+    const Schedule& schedule = request.schedule;
+    const std::wstring start = Element(L"StartBoundary", BoundaryText(schedule.start));
+    switch (schedule.kind) {
+    case ScheduleKind::Once:
+        return L"<TimeTrigger>" + start + L"</TimeTrigger>";
+    case ScheduleKind::Daily:
+        return L"<CalendarTrigger>" + start + L"<ScheduleByDay><DaysInterval>1</DaysInterval></ScheduleByDay></CalendarTrigger>";
+    case ScheduleKind::Weekdays:
+    case ScheduleKind::Weekly:
+        break;
+    case ScheduleKind::LogOn:
+        return L"<LogonTrigger>" + Element(L"UserId", request.userId) + L"</LogonTrigger>";
+    }
+    std::wstring days;
+    const WeekDays chosen = schedule.StartDays();
+    for (int day = 0; day < 7; ++day)
+        if (chosen[day])
+            days += L"<" + std::wstring(kDayNames[day]) + L"/>";
+    return L"<CalendarTrigger>" + start + L"<ScheduleByWeek><DaysOfWeek>" + days +
+           L"</DaysOfWeek><WeeksInterval>1</WeeksInterval></ScheduleByWeek></CalendarTrigger>";
+}
+
+// The text between <name> and </name> from `from` on; nothing when absent.
+std::optional<std::wstring_view> ElementText(std::wstring_view xml, std::wstring_view name)
+{
+    const std::wstring open = L"<" + std::wstring(name) + L">", close = L"</" + std::wstring(name) + L">";
+    const size_t begin = xml.find(open);
+    if (begin == std::wstring_view::npos)
+        return std::nullopt;
+    const size_t end = xml.find(close, begin + open.size());
+    if (end == std::wstring_view::npos)
+        return std::nullopt;
+    return xml.substr(begin + open.size(), end - begin - open.size());
+}
+
+// "YYYY-MM-DDTHH:MM", seconds and a zone after it ignored.
+std::optional<TimeValue> BoundaryValue(std::wstring_view text)
+{
+    DateTimeParts parts;
+    unsigned year = 0, month = 0, day = 0, hour = 0, minute = 0;
+    const std::wstring copy(text);
+    if (std::swscanf(copy.c_str(), L" %4u-%2u-%2uT%2u:%2u", &year, &month, &day, &hour, &minute) != 5 ||
+        year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59)
+        return std::nullopt;
+    parts = {static_cast<uint16_t>(year), static_cast<uint16_t>(month), static_cast<uint16_t>(day),
+             static_cast<uint16_t>(hour), static_cast<uint16_t>(minute)};
+    try {
+        return ComposeDateTime(parts);
+    } catch (...) {
+        return std::nullopt;  // a day the month does not have
+    }
+}
+
+}  // namespace
+
+std::wstring TaskNameOf(std::wstring_view configPath)
+{
+    // FNV-1a over the folded path's UTF-16 units.
+    uint32_t hash = 2166136261u;
+    for (const wchar_t c : configPath) {
+        hash = (hash ^ static_cast<uint16_t>(FoldedAscii(c == L'/' ? L'\\' : c))) * 16777619u;
+    }
+    std::wstring name = FileNameOf(configPath);
+    for (wchar_t& c : name)
+        if (!KeptInName(c))
+            c = L'_';
+    wchar_t number[9];
+    std::swprintf(number, 9, L"%08X", static_cast<unsigned>(hash));
+    return name + L" " + number;
+}
+
+std::wstring TaskDescription(std::wstring_view messageText, std::wstring_view configPath)
+{
+    std::wstring_view line = messageText.substr(0, messageText.find_first_of(L"\r\n"));
+    if (line.size() > kLongestDescriptionLine)
+        line = line.substr(0, kLongestDescriptionLine);
+    if (line.empty())
+        return L"Shows the message of " + std::wstring(configPath) + L".";
+    return L"Shows the message \"" + std::wstring(line) + L"\" of " + std::wstring(configPath) + L".";
+}
+
+std::wstring ConfigArgument(std::wstring_view configPath) { return L"\"/c" + std::wstring(configPath) + L"\""; }
+
+std::wstring FolderOf(std::wstring_view path)
+{
+    const size_t slash = path.find_last_of(L'\\');
+    if (slash == std::wstring_view::npos)
+        return {};
+    return std::wstring(path.substr(0, slash == 2 && path[1] == L':' ? 3 : slash));
+}
+
+std::wstring TaskXml(const TaskRequest& request)
+{
+    return L"<?xml version=\"1.0\" encoding=\"UTF-16\"?>"
+           L"<Task version=\"1.2\" xmlns=\"http://schemas.microsoft.com/windows/2004/02/mit/task\">"
+           L"<RegistrationInfo>" + Element(L"Description", request.description) + L"</RegistrationInfo>"
+           L"<Triggers>" + TriggerXml(request) + L"</Triggers>"
+           L"<Principals><Principal id=\"Author\">" + Element(L"UserId", request.userId) +
+           L"<LogonType>InteractiveToken</LogonType><RunLevel>LeastPrivilege</RunLevel></Principal></Principals>"
+           L"<Settings>"
+           L"<MultipleInstancesPolicy>Parallel</MultipleInstancesPolicy>"
+           L"<DisallowStartIfOnBatteries>false</DisallowStartIfOnBatteries>"
+           L"<StopIfGoingOnBatteries>false</StopIfGoingOnBatteries>"
+           L"<StartWhenAvailable>true</StartWhenAvailable>"
+           // A message waits for its reader: no limit to the run.
+           L"<ExecutionTimeLimit>PT0S</ExecutionTimeLimit>"
+           L"<Enabled>true</Enabled>"
+           L"</Settings>"
+           L"<Actions Context=\"Author\"><Exec>" + Element(L"Command", request.programPath) +
+           Element(L"Arguments", ConfigArgument(request.configPath)) +
+           Element(L"WorkingDirectory", FolderOf(request.configPath)) + L"</Exec></Actions></Task>";
+}
+
+std::optional<Schedule> ScheduleOfTaskXml(std::wstring_view xml)
+{
+    const auto triggers = ElementText(xml, L"Triggers");
+    if (!triggers)
+        return std::nullopt;
+    if (triggers->find(L"<LogonTrigger") != std::wstring_view::npos)
+        return Schedule{.kind = ScheduleKind::LogOn};
+    const auto boundary = ElementText(*triggers, L"StartBoundary");
+    const auto start = boundary ? BoundaryValue(*boundary) : std::nullopt;
+    if (!start)
+        return std::nullopt;
+    if (triggers->find(L"<TimeTrigger") != std::wstring_view::npos)
+        return Schedule{.kind = ScheduleKind::Once, .start = *start};
+    if (triggers->find(L"<ScheduleByDay>") != std::wstring_view::npos)
+        return Schedule{.kind = ScheduleKind::Daily, .start = *start};
+    const auto days = ElementText(*triggers, L"DaysOfWeek");
+    if (!days)
+        return std::nullopt;
+    Schedule schedule{.kind = ScheduleKind::Weekly, .start = *start};
+    for (int day = 0; day < 7; ++day)
+        schedule.days[day] = days->find(L"<" + std::wstring(kDayNames[day])) != std::wstring_view::npos;
+    if (schedule.days == kMondayToFriday)
+        return Schedule{.kind = ScheduleKind::Weekdays, .start = *start};
+    return schedule;
+}
+
+}  // namespace brevant
