@@ -15,6 +15,7 @@
 #include "widgets/time_picker.h"
 #include "widgets/track_bar.h"
 
+#include <optional>
 #include <string>
 
 namespace brevant {
@@ -51,6 +52,7 @@ public:
     widgets::GlyphButton btnLoad;
     widgets::FileDialog OpenDialog1;
     widgets::Edit txtMinutes;
+    widgets::GlyphButton btnSchedule;
 
     // The nine button check boxes in their declaration order, which is also
     // the order of their tokens in a config file.
@@ -75,6 +77,7 @@ public:
     void btnPreviewClick();
     void btnSaveClick();
     void btnLoadClick();
+    void btnScheduleClick();
     void chkMessageClick();
     void rbtnDisplayButtonsClick();
     void rbtnShowAllClick();
@@ -126,6 +129,8 @@ private:
 
     Application& application_;
     std::wstring ConfigFileName;
+    // The message as the file last saved or loaded holds it; nothing before.
+    std::optional<MessageSettings> savedSettings_;
 };
 
 }  // namespace brevant

@@ -17,6 +17,7 @@ void TfrmMain::BindEvents()
     btnPreview.onClick = [this] { btnPreviewClick(); };
     btnSave.onClick = [this] { btnSaveClick(); };
     btnLoad.onClick = [this] { btnLoadClick(); };
+    btnSchedule.onClick = [this] { btnScheduleClick(); };
     btnAbout.onClick = [this] { btnAboutClick(); };
     chkMessage.onClick = [this] { chkMessageClick(); };
     rbtnNoButtons.onClick = [this] { rbtnDisplayButtonsClick(); };

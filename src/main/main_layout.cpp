@@ -43,6 +43,7 @@ const ControlLayout kLayout[] = {
     {&TfrmMain::btnPreview, kTop, {504, 148, 75, 25}, L"&Preview", L"Preview Message Dialog"},
     {&TfrmMain::btnLoad, kTop, {504, 201, 75, 25}, L"Loa&d...", L"Load config file"},
     {&TfrmMain::btnSave, kTop, {504, 231, 75, 25}, L"&Save...", L"Save config file for command line use"},
+    {&TfrmMain::btnSchedule, kTop, {504, 261, 75, 25}, L"Sch&edule...", L"Show the saved message at a time to come, also after a restart"},
 
     {&TfrmMain::chkMessage, &TfrmMain::GroupBox4, {16, 21, 89, 17}, L"&Message Text:", L"Display a text message"},
     {&TfrmMain::Label1, &TfrmMain::GroupBox4, {107, 23, 88, 13}, L"( Enter = new line )", nullptr},
@@ -90,6 +91,7 @@ const GlyphLayout kGlyphs[] = {
     {&TfrmMain::btnPreview, IDB_GLYPH_PREVIEW},
     {&TfrmMain::btnLoad, IDB_GLYPH_LOAD},
     {&TfrmMain::btnSave, IDB_GLYPH_SAVE},
+    {&TfrmMain::btnSchedule, IDB_GLYPH_SCHEDULE},
 };
 
 struct IconLayout {
@@ -107,12 +109,13 @@ const IconLayout kIcons[] = {
 // The kind icons are 32 pixels square at 96 dots per inch.
 constexpr int kIconSize = 32;
 
-enum MenuId : WORD { kLoadConfigFile1 = 100, kSaveConfigFile1, kExit1, kAboutBrevant1 };
+enum MenuId : WORD { kLoadConfigFile1 = 100, kSaveConfigFile1, kScheduleMessage1, kExit1, kAboutBrevant1 };
 
 const widgets::MenuEntry kMenu[] = {
     {widgets::MenuEntry::Popup, L"&File"},
     {widgets::MenuEntry::Item, L"&Load Config File...", kLoadConfigFile1, L"F3", VK_F3},
     {widgets::MenuEntry::Item, L"&Save Config File...", kSaveConfigFile1, L"F2", VK_F2},
+    {widgets::MenuEntry::Item, L"Sc&hedule Message...", kScheduleMessage1, L"F4", VK_F4},
     {widgets::MenuEntry::Separator},
     // Alt+F4 closes the window through the system menu; it needs no table entry.
     {widgets::MenuEntry::Item, L"E&xit", kExit1, L"Alt+F4"},
@@ -153,6 +156,9 @@ void TfrmMain::MenuCommand(WORD id)
         break;
     case kSaveConfigFile1:
         btnSaveClick();
+        break;
+    case kScheduleMessage1:
+        btnScheduleClick();
         break;
     case kExit1:
         eXit1Click();

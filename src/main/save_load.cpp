@@ -38,7 +38,12 @@ void TfrmMain::btnLoadClick()
     LoadConfigFile();
 }
 
-void TfrmMain::SaveConfigFile() { WriteConfigFile(ConfigFileName, GatherSettings()); }
+void TfrmMain::SaveConfigFile()
+{
+    const MessageSettings settings = GatherSettings();
+    WriteConfigFile(ConfigFileName, settings);
+    savedSettings_ = settings;
+}
 
 void TfrmMain::LoadConfigFile()
 {
@@ -46,6 +51,7 @@ void TfrmMain::LoadConfigFile()
     ShowSettings(reading.message);
     if (reading.minutesAsWritten)
         lblminutes.SetText(*reading.minutesAsWritten + L" minutes");
+    savedSettings_ = GatherSettings();
     if (reading.typeUnreadable) {
         ShowMessageDialog(UnreadableTypeMessage, MessageKind::Error, DialogButton::OK, 0);
         RequestTermination();

@@ -40,6 +40,7 @@
 #define IDB_GLYPH_PREVIEW 204  // 20x20: magnifying glass over a question mark
 #define IDB_GLYPH_SAVE 205     // 40x20: blue floppy disk, greyed
 #define IDB_GLYPH_LOAD 206     // 14x14: yellow open folder
+#define IDB_GLYPH_SCHEDULE 207 // 16x16: clock face
 
 // Pointing hand over links, 32x32 monochrome, hotspot at the fingertip.
 #define IDC_HAND_POINTER 301

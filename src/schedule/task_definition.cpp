@@ -147,6 +147,18 @@ std::wstring FolderOf(std::wstring_view path)
     return std::wstring(path.substr(0, slash == 2 && path[1] == L':' ? 3 : slash));
 }
 
+bool IsInsideFolder(std::wstring_view path, std::wstring_view folder)
+{
+    while (folder.ends_with(L'\\'))
+        folder.remove_suffix(1);
+    if (folder.empty() || path.size() <= folder.size() + 1 || path[folder.size()] != L'\\')
+        return false;
+    for (size_t i = 0; i < folder.size(); ++i)
+        if (FoldedAscii(path[i]) != FoldedAscii(folder[i]))
+            return false;
+    return true;
+}
+
 std::wstring TaskXml(const TaskRequest& request)
 {
     return L"<?xml version=\"1.0\" encoding=\"UTF-16\"?>"

@@ -38,6 +38,10 @@ std::wstring ConfigArgument(std::wstring_view configPath);
 // The folder part of a full path, without its closing backslash (but "C:\").
 std::wstring FolderOf(std::wstring_view path);
 
+// Whether a full path lies in a folder or below it, letter case ignored
+// (A to Z); the folder's closing backslash may be there or not.
+bool IsInsideFolder(std::wstring_view path, std::wstring_view folder);
+
 // The task's XML text: its trigger, the program with its argument in the
 // file's folder, the interactive user, and settings that start it as soon as
 // possible after a missed start, on batteries too, beside an earlier run of

@@ -6,10 +6,11 @@
 
 namespace brevant::widgets {
 
-void TimePicker::Create(HWND parent, const Bounds& bounds, HFONT font)
+void TimePicker::Create(HWND parent, const Bounds& bounds, HFONT font, Shows shows)
 {
+    const DWORD format = shows == Shows::Time ? DTS_TIMEFORMAT | DTS_UPDOWN : DTS_SHORTDATEFORMAT;
     CreateControl(parent, {.className = DATETIMEPICK_CLASSW,
-                           .style = DTS_TIMEFORMAT | DTS_UPDOWN | WS_TABSTOP,
+                           .style = format | WS_TABSTOP,
                            .exStyle = WS_EX_CLIENTEDGE, .bounds = bounds},
                   font);
     Subclass();
@@ -26,6 +27,13 @@ void TimePicker::SetValue(const SYSTEMTIME& value)
 {
     SendMessageW(Handle(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value));
     RethrowPending();
+}
+
+std::optional<LRESULT> TimePicker::OnNotify(NMHDR& header)
+{
+    if (header.code == DTN_DATETIMECHANGE && onChange)
+        onChange();
+    return std::nullopt;
 }
 
 void TimePicker::SetBackgroundColour(int systemColour)

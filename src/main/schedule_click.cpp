@@ -1,0 +1,20 @@
+// Schedule...: a task runs a saved file, so the message is saved first when
+// it has no file yet or has changed since it was saved or loaded.
+#include "main/main.h"
+#include "schedule/schedule_form.h"
+
+namespace brevant {
+
+void TfrmMain::btnScheduleClick()
+{
+    if (ConfigFileName.empty()) {
+        btnSaveClick();
+        if (ConfigFileName.empty())
+            return;  // the Save dialog was cancelled
+    } else if (GatherSettings() != savedSettings_) {
+        SaveConfigFile();
+    }
+    ScheduleMessage(Handle(), ConfigFileName, GatherSettings());
+}
+
+}  // namespace brevant
