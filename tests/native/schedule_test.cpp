@@ -1,4 +1,5 @@
 #include "schedule/schedule.h"
+#include "schedule/scheduler_error.h"
 #include "schedule/schtasks_command.h"
 #include "schedule/task_definition.h"
 
@@ -252,6 +253,39 @@ TEST(SchtasksCommand, IsLeftOutWhenThePathsAreTooLongForSchtasks)
     const std::wstring fits(LongestSchtasksTaskRun - 7 - program.size(), L'a');
     EXPECT_TRUE(SchtasksCommand({{ScheduleKind::LogOn}, program, fits, L"", L""}));
     EXPECT_FALSE(SchtasksCommand({{ScheduleKind::LogOn}, program, fits + L"a", L"", L""}));
+}
+
+TEST(SchedulerErrorMessage, SaysWhatWentWrongInWords)
+{
+    struct Case {
+        uint32_t result;
+        const wchar_t *systemText, *message;
+    } cases[] = {
+        {kSchedulerNotRunning, L"", L"The Task Scheduler service is not running, so the task cannot be made, read or removed. "
+                                   L"Start the service \"Task Scheduler\" (or ask your administrator to) and try again."},
+        {kAccessDenied, L"Access is denied.\r\n", L"The Task Scheduler refused access: your account may not register the task "
+                                                   L"on this computer. Ask your administrator."},
+        {0x80070057, L"The parameter is incorrect.\r\n", L"The Task Scheduler could not register the task: The parameter is incorrect (0x80070057)."},
+        {0x8004131F, L"", L"The Task Scheduler could not register the task: error (0x8004131F)."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SchedulerErrorMessage(c.result, L"register the task", c.systemText), c.message);
+}
+
+TEST(IsInsideFolder, IgnoresLetterCaseAndTheClosingBackslash)
+{
+    struct Case {
+        const wchar_t *path, *folder;
+        bool inside;
+    } cases[] = {
+        {L"C:\\Users\\Ann\\AppData\\Local\\Temp\\x.zip\\brevant.exe", L"C:\\Users\\Ann\\AppData\\Local\\Temp\\", true},
+        {L"c:\\users\\ann\\appdata\\local\\temp\\a.cfg", L"C:\\Users\\Ann\\AppData\\Local\\Temp", true},
+        {L"C:\\Users\\Ann\\AppData\\Local\\Temporary\\a.cfg", L"C:\\Users\\Ann\\AppData\\Local\\Temp\\", false},
+        {L"C:\\Temp", L"C:\\Temp\\", false},
+        {L"D:\\a.cfg", L"", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsInsideFolder(c.path, c.folder), c.inside) << c.path;
 }
 
 }  // namespace
