@@ -37,13 +37,13 @@ const ControlLayout kLayout[] = {
     {&TfrmMain::GroupBox2, kTop, {8, 192, 249, 177}, L"Type of Message", nullptr},
     {&TfrmMain::GroupBox3, kTop, {264, 8, 225, 177}, L"Display Buttons", nullptr},
     {&TfrmMain::GroupBox1, kTop, {264, 192, 225, 177}, L"Delay until Display", nullptr},
-    {&TfrmMain::btnOK, kTop, {504, 12, 75, 25}, L"&OK", L"Accept options selected"},
-    {&TfrmMain::btnCancel, kTop, {504, 44, 75, 25}, L"&Cancel", L"Cancel options made and close Brevant"},
-    {&TfrmMain::btnAbout, kTop, {504, 76, 75, 25}, L"&About", L"About Brevant"},
-    {&TfrmMain::btnPreview, kTop, {504, 148, 75, 25}, L"&Preview", L"Preview Message Dialog"},
-    {&TfrmMain::btnLoad, kTop, {504, 201, 75, 25}, L"Loa&d...", L"Load config file"},
-    {&TfrmMain::btnSave, kTop, {504, 231, 75, 25}, L"&Save...", L"Save config file for command line use"},
-    {&TfrmMain::btnSchedule, kTop, {504, 261, 75, 25}, L"Sch&edule...", L"Show the saved message at a time to come, also after a restart"},
+    {&TfrmMain::btnOK, kTop, {504, 12, 85, 25}, L"&OK", L"Accept options selected"},
+    {&TfrmMain::btnCancel, kTop, {504, 44, 85, 25}, L"&Cancel", L"Cancel options made and close Brevant"},
+    {&TfrmMain::btnAbout, kTop, {504, 76, 85, 25}, L"&About", L"About Brevant"},
+    {&TfrmMain::btnPreview, kTop, {504, 148, 85, 25}, L"&Preview", L"Preview Message Dialog"},
+    {&TfrmMain::btnLoad, kTop, {504, 201, 85, 25}, L"Loa&d...", L"Load config file"},
+    {&TfrmMain::btnSave, kTop, {504, 231, 85, 25}, L"&Save...", L"Save config file for command line use"},
+    {&TfrmMain::btnSchedule, kTop, {504, 261, 85, 25}, L"Sch&edule...", L"Show the saved message at a time to come, also after a restart"},
 
     {&TfrmMain::chkMessage, &TfrmMain::GroupBox4, {16, 21, 89, 17}, L"&Message Text:", L"Display a text message"},
     {&TfrmMain::Label1, &TfrmMain::GroupBox4, {107, 23, 88, 13}, L"( Enter = new line )", nullptr},
@@ -141,7 +141,7 @@ TfrmMain::TfrmMain(Application& application)
       waitClock(SystemWaitClock()),
       application_(application)
 {
-    CreateForm({.className = L"TfrmMain", .caption = L"Brevant", .clientWidth = 585,
+    CreateForm({.className = L"TfrmMain", .caption = L"Brevant", .clientWidth = 595,
                 .clientHeight = 379, .owner = application.Handle(), .iconId = IDI_BREVANT,
                 .menu = kMenu});
     CreateControls();

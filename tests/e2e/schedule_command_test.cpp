@@ -1,10 +1,15 @@
-// The schtasks command of the dialog "Schedule Message", typed into cmd.exe:
-// the program and argument it hands schtasks run the file's message, whatever
-// the paths hold. A stand-in takes schtasks' place and starts them as the Task
-// Scheduler would.
+// The user's road to a scheduled task: F4 saves a new message first, then the
+// dialog "Schedule Message" makes the file's task and removes it. And its
+// schtasks command, typed into cmd.exe: the program and argument it hands
+// schtasks run the file's message, whatever the paths hold. A stand-in takes
+// schtasks' place and starts them as the Task Scheduler would.
 #include "e2e/harness.h"
 
 #include "automation/find.h"
+#include "automation/input.h"
+#include "automation/read.h"
+#include "automation/screenshot.h"
+#include "schedule/task_definition.h"
 #include "schedule/schtasks_command.h"
 #include "text/unicode_text.h"
 
@@ -42,6 +47,58 @@ const bool kStandsIn = [] {
 }();
 
 class ScheduleCommandTest : public BrevantTest {};
+
+// Where Wine's scheduler keeps a task of the program's folder.
+std::filesystem::path TaskFile(const std::filesystem::path& config)
+{
+    return std::filesystem::path(L"C:\\windows\\system32\\tasks\\Brevant") / brevant::TaskNameOf(config.wstring());
+}
+
+HWND WaitForScheduleDialog() { return uia::WaitForWindow({.caption = "Schedule Message", .className = "TfrmSchedule"}); }
+
+TEST_F(ScheduleCommandTest, NewMessageIsSavedFirstThenScheduledAndRemoved)
+{
+    // Beside the program: a file in a temporary folder would first be warned of.
+    const std::filesystem::path config = std::filesystem::current_path() / L"brevant road.cfg";
+    std::filesystem::remove(config);
+    Start();
+    const HWND window = WaitForWindow();
+    ASSERT_NE(window, nullptr);
+
+    uia::PressKey(window, VK_F4);
+    const HWND save = WaitForWindow("Save Brevant Config File", kPlatformBoxClass);
+    ASSERT_NE(save, nullptr);
+    uia::SetText(GetDlgItem(save, 0x47C), config.string());
+    ASSERT_TRUE(uia::Click(GetDlgItem(save, IDOK)));
+
+    HWND dialog = WaitForScheduleDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(std::filesystem::exists(config));
+    EXPECT_TRUE(uia::IsChecked(uia::FindControl(dialog, "&Once, on")));
+    EXPECT_FALSE(IsWindowEnabled(uia::FindControl(dialog, "&Remove")));
+    // The picture of the README, the pointer away from every control.
+    SetCursorPos(0, 0);
+    Sleep(300);
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Sleep(200);
+    std::filesystem::create_directories("screenshots");
+    uia::SaveScreenshot(std::filesystem::current_path() / "screenshots" / "schedule-dialog.bmp", dialog);
+    ASSERT_TRUE(uia::Click(uia::FindControl(dialog, "OK")));
+    EXPECT_TRUE(uia::WaitForWindowGone(dialog));
+    EXPECT_TRUE(std::filesystem::exists(TaskFile(config)));
+
+    // Unchanged since it was saved: no Save dialog this time.
+    uia::PressKey(window, VK_F4);
+    dialog = WaitForScheduleDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(uia::Click(uia::FindControl(dialog, "&Remove")));
+    EXPECT_TRUE(uia::WaitForWindowGone(dialog));
+    EXPECT_FALSE(std::filesystem::exists(TaskFile(config)));
+
+    RequestEndFromOutside();
+    ExpectEndsWithStatusZero();
+    std::filesystem::remove(config);
+}
 
 TEST_F(ScheduleCommandTest, RunsTheMessageWhenTypedIntoCmd)
 {

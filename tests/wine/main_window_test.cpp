@@ -22,7 +22,7 @@ TEST_F(MainWindowTest, HasItsClientSizeAndMenu)
     Show();
     RECT client;
     GetClientRect(form->Handle(), &client);
-    EXPECT_EQ(client.right, 585);
+    EXPECT_EQ(client.right, 595);
     EXPECT_EQ(client.bottom, 379);
     EXPECT_NE(GetMenu(form->Handle()), nullptr);
 }
@@ -467,8 +467,9 @@ TEST_F(MainWindowTest, MenuHoldsItsItemsAndShortcuts)
     HMENU file = GetSubMenu(bar, 0);
     EXPECT_EQ(text(file, 0), L"&Load Config File...\tF3");
     EXPECT_EQ(text(file, 1), L"&Save Config File...\tF2");
-    EXPECT_EQ(GetMenuState(file, 2, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
-    EXPECT_EQ(text(file, 3), L"E&xit\tAlt+F4");
+    EXPECT_EQ(text(file, 2), L"Sc&hedule Message...\tF4");
+    EXPECT_EQ(GetMenuState(file, 3, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+    EXPECT_EQ(text(file, 4), L"E&xit\tAlt+F4");
     EXPECT_EQ(text(GetSubMenu(bar, 1), 0), L"&About Brevant...\tF1");
 }
 
