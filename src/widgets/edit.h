@@ -19,7 +19,6 @@ public:
                 const Options& options);
 
     // The system colour (COLOR_WINDOW, COLOR_MENU, ...) the edit is painted in.
-    int BackgroundColour() const { return background_; }
     void SetBackgroundColour(int systemColour);
 
     std::function<void()> onChange;

@@ -3,6 +3,7 @@
 #include "widgets/app_cursor.h"
 #include "widgets/callback_boundary.h"
 #include "widgets/label.h"
+#include "widgets/message_loop.h"
 #include "widgets/screen_dpi.h"
 
 namespace brevant::widgets {
@@ -108,7 +109,9 @@ void Form::ShowCentred()
 
 bool Form::PreTranslateMessage(MSG& message)
 {
-    if (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) {
+    if (IsMouseMessage(message.message)) {
+        if (Control* control = Control::FromHandle(message.hwnd))
+            control->OnMouseMessage(message.message);
         hints_.Relay(message);
         return false;
     }
@@ -155,6 +158,24 @@ std::optional<LRESULT> Form::HandleMessage(UINT message, WPARAM wParam, LPARAM l
     case WM_WININICHANGE:
         if (onSettingChange)
             onSettingChange();
+        break;
+    case WM_THEMECHANGED:
+        // Every window is told; the controls the program draws itself hear it
+        // from their form (see Control::OnMouseMessage for why not from a
+        // subclass).
+        EnumChildWindows(
+            Handle(),
+            [](HWND child, LPARAM) {
+                return Guard(
+                    [&] {
+                        if (Control* control = Control::FromHandle(child))
+                            control->OnThemeChanged();
+                        return TRUE;
+                    },
+                    FALSE);
+            },
+            0);
+        RethrowPending();
         break;
     case WM_MOUSEMOVE:
         if (onMouseMove)

@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, StartsInItsInitialState)
     Show();
     EXPECT_TRUE(form->chkMessage.Checked());
     EXPECT_TRUE(form->Memo1.Enabled());
-    EXPECT_EQ(form->Memo1.BackgroundColour(), COLOR_WINDOW);
+    EXPECT_EQ(DrawnBackground(form->Memo1), GetSysColor(COLOR_WINDOW));
     EXPECT_TRUE(form->rbtnError.Selected());
     EXPECT_TRUE(form->rbtnDisplayButtons.Selected());
     for (widgets::CheckBox* box : form->buttonChecks) {
@@ -86,7 +86,7 @@ TEST_F(MainWindowTest, StartsInItsInitialState)
     EXPECT_EQ(form->lblminutes.Text(), L"minutes");
     EXPECT_EQ(form->TrackBar1.Position(), 0);
     EXPECT_FALSE(form->txtTime.Enabled());
-    EXPECT_EQ(form->txtTime.BackgroundColour(), COLOR_MENU);
+    EXPECT_EQ(DrawnBackground(form->txtTime), GetSysColor(COLOR_MENU));
     EXPECT_TRUE(form->chkMessage.Focused());
     EXPECT_TRUE(g_reported.empty());
 }
@@ -206,11 +206,11 @@ TEST_F(MainWindowTest, MessageTextSwitchGreysTheTextButKeepsIt)
     form->Memo1.SetText(L"Back soon\r\nWait here");
     UserClick(form->chkMessage);
     EXPECT_FALSE(form->Memo1.Enabled());
-    EXPECT_EQ(form->Memo1.BackgroundColour(), COLOR_MENU);
+    EXPECT_EQ(DrawnBackground(form->Memo1), GetSysColor(COLOR_MENU));
     EXPECT_EQ(form->Memo1.Text(), L"Back soon\r\nWait here");
     UserClick(form->chkMessage);
     EXPECT_TRUE(form->Memo1.Enabled());
-    EXPECT_EQ(form->Memo1.BackgroundColour(), COLOR_WINDOW);
+    EXPECT_EQ(DrawnBackground(form->Memo1), GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(form->Memo1.Text(), L"Back soon\r\nWait here");
 }
 
@@ -219,12 +219,12 @@ TEST_F(MainWindowTest, DelayRadioButtonsSwitchPickerAndTrackBar)
     Show();
     UserClick(form->rbtnTime);
     EXPECT_TRUE(form->txtTime.Enabled());
-    EXPECT_EQ(form->txtTime.BackgroundColour(), COLOR_WINDOW);
+    EXPECT_EQ(DrawnBackground(form->txtTime), GetSysColor(COLOR_WINDOW));
     EXPECT_FALSE(form->TrackBar1.Enabled());
     EXPECT_TRUE(form->txtMinutes.Enabled());
     UserClick(form->rbtnMinutes);
     EXPECT_FALSE(form->txtTime.Enabled());
-    EXPECT_EQ(form->txtTime.BackgroundColour(), COLOR_MENU);
+    EXPECT_EQ(DrawnBackground(form->txtTime), GetSysColor(COLOR_MENU));
     EXPECT_TRUE(form->TrackBar1.Enabled());
 }
 
