@@ -45,19 +45,22 @@ void TfrmMain::SaveConfigFile()
     savedSettings_ = settings;
 }
 
+// A file that cannot be loaded whole says why, in one message, and leaves the
+// window as it was: the message being designed is not lost, and the program
+// goes on.
 void TfrmMain::LoadConfigFile()
 {
     const MessageReading reading = ReadConfigFile(ConfigFileName, GatherSettings());
-    ShowSettings(reading.message);
-    if (reading.minutesAsWritten)
-        lblminutes.SetText(*reading.minutesAsWritten + L" minutes");
-    savedSettings_ = GatherSettings();
-    if (reading.typeUnreadable) {
+    // Until the window shows the file's message, no file holds the window's.
+    savedSettings_.reset();
+    if (reading.typeUnreadable)
         ShowMessageDialog(UnreadableTypeMessage, MessageKind::Error, DialogButton::OK, 0);
-        RequestTermination();
-    }
-    if (reading.error)
+    else if (reading.error)
         std::rethrow_exception(reading.error);
+    else {
+        ShowSettings(reading.message);
+        savedSettings_ = GatherSettings();
+    }
 }
 
 }  // namespace brevant

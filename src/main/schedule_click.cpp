@@ -7,11 +7,13 @@ namespace brevant {
 
 void TfrmMain::btnScheduleClick()
 {
-    if (ConfigFileName.empty()) {
+    // With no file, or one the window's message never came from (a failed
+    // load), the user chooses where it goes.
+    if (ConfigFileName.empty() || !savedSettings_) {
         btnSaveClick();
-        if (ConfigFileName.empty())
+        if (!savedSettings_)
             return;  // the Save dialog was cancelled
-    } else if (GatherSettings() != savedSettings_) {
+    } else if (GatherSettings() != *savedSettings_) {
         SaveConfigFile();
     }
     ScheduleMessage(Handle(), ConfigFileName, GatherSettings());

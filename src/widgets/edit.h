@@ -22,6 +22,8 @@ public:
     void SetBackgroundColour(int systemColour);
 
     std::function<void()> onChange;
+    // A typed character or a paste found the text at its greatest length.
+    std::function<void()> onFull;
     // Returns false to discard the typed character.
     std::function<bool(wchar_t)> onKeyPress;
 

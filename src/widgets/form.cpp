@@ -109,6 +109,14 @@ void Form::ShowCentred()
 
 bool Form::PreTranslateMessage(MSG& message)
 {
+    switch (message.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        note_.Hide();
+        break;
+    }
     if (IsMouseMessage(message.message)) {
         if (Control* control = Control::FromHandle(message.hwnd))
             control->OnMouseMessage(message.message);
@@ -141,8 +149,10 @@ std::optional<LRESULT> Form::HandleMessage(UINT message, WPARAM wParam, LPARAM l
         break;
     case WM_SHOWWINDOW:
         // A tip must not stay on the screen after its form has gone from it.
-        if (!wParam)
+        if (!wParam) {
             hints_.Pop();
+            note_.Hide();
+        }
         break;
     case WM_DPICHANGED:
         ChangeDpi(Dpi(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));

@@ -624,6 +624,8 @@ TEST_F(RoadsTest, RequestToEndDuringTheWaitEndsTheProgramAtOnce)
             ASSERT_TRUE(uia::Click(uia::FindControl(window, "&OK")));
         }
         ASSERT_TRUE(uia::WaitUntil([&] { return HiddenWindow("Brevant") || HiddenWindow(kMainCaption); }));
+        // The command-line run's 1 by 1 window is shown for a moment at its start.
+        uia::WaitUntil([&] { return VisibleWindows().empty(); });
         EXPECT_EQ(VisibleWindows(), std::vector<HWND>{}) << "on the screen while waiting";
         RequestEndFromOutside();
         ExpectEndsAndLeavesNothing();

@@ -212,7 +212,7 @@ TEST(SampleConfigs, LoadAsAMinutesReminderAndAClockTimeUnderA24HourFormat)
 
         const std::wstring time = file.ReadText(ConfigSection, TimeKey, L"");
         EXPECT_EQ(time, sample.time);
-        if (IsClockTime(time)) {
+        if (IsClockTime(time, L':')) {
             EXPECT_EQ(TextToTime(time, twentyFourHours), ComposeTime(15, 30, 0, 0));
         } else {
             EXPECT_EQ(TextToInteger(time), 15);
