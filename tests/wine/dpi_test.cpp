@@ -9,6 +9,8 @@
 #include "dialogs/dialog_owner.h"
 #include "dialogs/message_dialog.h"
 #include "main/main.h"
+#include "schedule/schedule_form.h"
+#include "text/clock.h"
 #include "text/locale_time_settings.h"
 #include "widgets/callback_boundary.h"
 #include "widgets/screen_dpi.h"
@@ -285,6 +287,17 @@ TEST_F(DpiTest, AboutWindowScalesItsLayout)
     about.lblVersion.SetText(L"1.03");
     ShowWindow(about.Handle(), SW_SHOWNOACTIVATE);
     CheckEveryScale(about.Handle(), true);
+}
+
+TEST_F(DpiTest, ScheduleDialogScalesItsLayout)
+{
+    TaskScheduler scheduler;
+    const TaskRequest request{{ScheduleKind::Weekly, CurrentDateTime() + 1, kMondayToFriday},
+                              L"C:\\Brevant\\brevant.exe", L"C:\\My Reminders\\lunch.cfg", L"", L"PC\\Ann"};
+    TfrmSchedule dialog(app->Handle(), scheduler, request, MessageSettings{}, true);
+    dialog.ShowSchedule(request.schedule);
+    ShowWindow(dialog.Handle(), SW_SHOWNOACTIVATE);
+    CheckEveryScale(dialog.Handle(), true);
 }
 
 TEST_F(DpiTest, MessageDialogScalesWithItsFontAndKeepsEveryCaptionWhole)

@@ -476,7 +476,7 @@ INSTANTIATE_TEST_SUITE_P(
         EndingCase{L"ExitMenu",
                    [](TfrmMain& f) {
                        HMENU file = GetSubMenu(GetMenu(f.Handle()), 0);
-                       SendMessageW(f.Handle(), WM_COMMAND, GetMenuItemID(file, 3), 0);
+                       SendMessageW(f.Handle(), WM_COMMAND, GetMenuItemID(file, 4), 0);
                    }}),
     [](const auto& info) { return TextToUtf8(info.param.name); });
 
