@@ -367,6 +367,13 @@ def command_output(*command):
     return subprocess.run(command, capture_output=True, text=True).stdout.strip()
 
 
+def look():
+    """The look of the prefix the figures are measured in (tools/wine-env.sh)."""
+    if os.environ.get("BREVANT_THEME") == "classic":
+        return "no visual style (classic look)"
+    return "Wine's own theme (visual style on)"
+
+
 def cpu_model():
     with open("/proc/cpuinfo") as info:
         for line in info:
@@ -433,7 +440,7 @@ def main():
 
     print(f"""## Benchmark, {time.strftime('%Y-%m-%d %H:%M %Z')}
 
-Machine: {os.cpu_count()} × {cpu_model()} (nproc {len(os.sched_getaffinity(0))}), load average {load_before[0]:.1f} before and {load_after[0]:.1f} after the run; {command_output('wine', '--version')} on Xvfb; brevant.exe of {revision}.
+Machine: {os.cpu_count()} × {cpu_model()} (nproc {len(os.sched_getaffinity(0))}), load average {load_before[0]:.1f} before and {load_after[0]:.1f} after the run; {command_output('wine', '--version')} on Xvfb, {look()}; brevant.exe of {revision}.
 
 | Figure | brevant.exe | Floor (MessageBoxA exe) | Goal | Met |
 |---|---|---|---|---|

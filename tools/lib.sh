@@ -17,6 +17,8 @@ BREVANT_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev
   libxrender1 libxrandr2 libxinerama1 libxcursor1 libxi6 libxfixes3 libxcomposite1 libxxf86vm1)
 # Display scales (dots per inch) some tests run at besides 96 (tests/wine/CMakeLists.txt).
 BREVANT_TEST_DPIS=(144 192)
+# The windows' tests run once more with the visual style off (tests/wine/CMakeLists.txt).
+BREVANT_TEST_THEMES=(classic)
 # Regional settings the tests run the program under.
 BREVANT_LOCALES=(en_US.UTF-8 en_GB.UTF-8 de_DE.UTF-8 fi_FI.UTF-8 ko_KR.UTF-8)
 
@@ -69,18 +71,38 @@ stop_xvfb() {
   BREVANT_XVFB_PID=
 }
 
-# Creates the private prefix of a display scale (dots per inch), unless it is there.
+# Creates the private prefix of a display scale (dots per inch) and a look
+# (themed or classic; default $BREVANT_THEME, else themed), unless it is there.
 create_wine_prefix() {
   local -x WINEPREFIX
-  WINEPREFIX="$(wine_prefix_for "$1")"
-  [ -f "$WINEPREFIX/system.reg" ] && return 0
-  mkdir -p "$WINEPREFIX"
-  wineboot -i
-  # Without a window manager Wine would wait for one on every hide or destroy.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
-  # Wine reads the scale when a program starts.
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f
-  wineserver -w
+  WINEPREFIX="$(wine_prefix_for "$1" "${2:-}")"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot -i
+    # Without a window manager Wine would wait for one on every hide or destroy.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+    # Wine reads the scale when a program starts.
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f
+    # A new prefix has Wine's own theme on. The classic look has none, and the
+    # classic colours, which Wine keeps aside while the theme has its own.
+    if [ "${2:-${BREVANT_THEME:-themed}}" = classic ]; then
+      local manager='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
+      wine reg add "$manager" /v ThemeActive /d 0 /f
+      wine reg copy "$manager\Control Panel\Colors" 'HKCU\Control Panel\Colors' /f
+    fi
+    wineserver -w
+  fi
+  # Wine draws the caption buttons of the windows it frames itself with the
+  # symbols of the Marlett font. Debian's Wine looks for its own fonts in a
+  # folder that does not exist (its data folder, /usr/share/wine, plus
+  # "../fonts"), so it never finds fonts-wine's marlett.ttf and draws the
+  # symbols' letters (0 1 r) in another face. The prefix's own font folder is
+  # always searched. Only Marlett goes there: the windows' faces stay those the
+  # tests are measured with (check_fonts).
+  local marlett=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -f "$marlett" ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    cp "$marlett" "$fonts/"
+  fi
 }
 
 # Windows falls back to other fonts where a face lacks a character; Wine does
@@ -103,14 +125,16 @@ link_fallback_fonts() {
 }
 
 # Makes the prefix of a display scale (default: $BREVANT_DPI, else 96 dots
-# per inch) ready, and keeps one wineserver alive for it for the run.
+# per inch) and a look (default: $BREVANT_THEME, else themed) ready, and keeps
+# one wineserver alive for it for the run.
 prepare_wine() {
-  local dpi=${1:-${BREVANT_DPI:-96}}
+  local dpi=${1:-${BREVANT_DPI:-96}} theme=${2:-${BREVANT_THEME:-themed}}
   local -x WINEPREFIX
-  WINEPREFIX="$(wine_prefix_for "$dpi")"
-  local log="$BREVANT_BUILD/wine-prepare-$dpi.log"
+  WINEPREFIX="$(wine_prefix_for "$dpi" "$theme")"
+  local log
+  log="$BREVANT_BUILD/wine-prepare-$(basename "$WINEPREFIX").log"
   mkdir -p "$BREVANT_BUILD"
-  { create_wine_prefix "$dpi" && link_fallback_fonts; } >"$log" 2>&1
+  { create_wine_prefix "$dpi" "$theme" && link_fallback_fonts; } >"$log" 2>&1
   # A wineserver already running for the prefix (another run of the tools) is
   # shared and left to the run that started it.
   if wineserver -p 2>>"$log"; then BREVANT_WINESERVERS_STARTED+=("$WINEPREFIX"); fi

@@ -1,6 +1,7 @@
 #include "config/config_values.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "text/integer_text.h"
 
@@ -73,9 +74,10 @@ int32_t ConfigNumberOr(std::wstring_view text, int32_t fallback)
     return TextToIntegerOr(HexPrefixAsDollar(text), fallback);
 }
 
-bool IsClockTime(std::wstring_view value)
+bool IsClockTime(std::wstring_view value, wchar_t timeSeparator)
 {
-    return value.find(L':') != std::wstring_view::npos;
+    const wchar_t marks[] = {L':', timeSeparator};
+    return value.find_first_of(std::wstring_view(marks, std::size(marks))) != std::wstring_view::npos;
 }
 
 namespace {

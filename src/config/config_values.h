@@ -57,8 +57,9 @@ std::optional<MessageKind> KindFromFileTypeCode(int32_t code);
 std::wstring HexPrefixAsDollar(std::wstring_view text);
 int32_t ConfigNumberOr(std::wstring_view text, int32_t fallback);
 
-// A "Time" value that holds a clock time rather than a number of minutes.
-bool IsClockTime(std::wstring_view value);
+// A "Time" value that holds a clock time rather than a number of minutes: one
+// with ":" or with the time separator clock times are written with.
+bool IsClockTime(std::wstring_view value, wchar_t timeSeparator);
 
 // The button check boxes, in the order their tokens are written.
 struct ButtonToken {

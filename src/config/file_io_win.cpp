@@ -72,17 +72,22 @@ bool WriteWhole(HANDLE file, const std::string& bytes)
 std::optional<std::string> ReadFileBytes(const std::wstring& path)
 {
     const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        const DWORD error = GetLastError();
-        if (attributes == INVALID_FILE_ATTRIBUTES && error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND &&
-            error != ERROR_INVALID_NAME && error != ERROR_BAD_NETPATH)
-            ThrowUnreadable(path, error);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return std::nullopt;
-    }
     const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE)
-        ThrowUnreadable(path, GetLastError());
+    if (file.get() == INVALID_HANDLE_VALUE) {
+        switch (const DWORD error = GetLastError()) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_NETPATH:
+        case ERROR_BAD_PATHNAME:
+            return std::nullopt;
+        default:
+            ThrowUnreadable(path, error);
+        }
+    }
     if (GetFileType(file.get()) != FILE_TYPE_DISK)
         return std::nullopt;
     LARGE_INTEGER size{};

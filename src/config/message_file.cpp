@@ -20,27 +20,21 @@ void WriteMessage(ProfileSection& file, const MessageSettings& s)
 
 namespace {
 
-// What a file without a delay reads as in the window's minutes label.
-constexpr std::wstring_view NoMinutesValue = L"0";
-
-// "Delay" and "Time". The kind of delay is chosen before "Time" is
-// converted, so a value that is no time or number leaves that choice made.
-void ReadDelay(const ProfileSection& file, MessageReading& reading)
+// "Delay" and "Time". A clock time is written with the user's time
+// separator, and read back as one with it as with ":".
+void ReadDelay(const ProfileSection& file, MessageSettings& m)
 {
-    MessageSettings& m = reading.message;
     m.delayMode = DelayMode::Minutes;
     if (file.ReadText(DelayKey, DelayedValue) != DelayedValue) {
-        reading.minutesAsWritten = std::wstring(NoMinutesValue);
         m.minutes = 0;
         return;
     }
     const std::wstring time = file.ReadText(TimeKey, L"");
-    if (IsClockTime(time)) {
+    if (IsClockTime(time, CurrentLocaleTimeSettings().TimeSeparatorChar)) {
         m.delayMode = DelayMode::ClockTime;
         // The date stays; the time of day is the file's.
         m.clockTime = ComposeDateTime(WithTimeOfDay(SplitDateTime(m.clockTime), TextToTime(time)));
     } else {
-        reading.minutesAsWritten = time;
         m.minutes = std::clamp(TextToInteger(time), 0, LongestDelayMinutes);
     }
 }
@@ -64,7 +58,7 @@ MessageReading ReadMessage(const ProfileSection& file, const MessageSettings& lo
         m.kind = *kind;
 
     try {
-        ReadDelay(file, reading);
+        ReadDelay(file, m);
     } catch (const Error&) {
         reading.error = std::current_exception();
         return reading;

@@ -6,7 +6,6 @@
 #include "config/message_settings.h"
 
 #include <exception>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,13 +26,11 @@ void WriteMessage(ProfileSection& file, const MessageSettings& settings);
 
 // A file's message, read over the message it is loaded into, key by key in
 // the file's order. A failed conversion ends the reading: what comes after it
-// is left as it was.
+// is left as it was. A reading with an unreadable "Type" or an error is no
+// message to show.
 struct MessageReading {
     MessageSettings message;
-    // "Time" exactly as written when a delay of minutes was read ("0" when
-    // "Delay" is not TRUE): the window names the minutes as the file does.
-    std::optional<std::wstring> minutesAsWritten = {};
-    // "Type" missing or no whole number: the program's message, and its end.
+    // "Type" missing or no whole number: the program's message.
     bool typeUnreadable = false;
     // The conversion error "Time" raised, if any.
     std::exception_ptr error = {};

@@ -89,6 +89,7 @@ public:
     void chkAllClick();
     void rbtnTimeClick();
     void txtMinutesChange();
+    void Memo1Full();
     bool txtMinutesKeyPress(wchar_t key);
     void TrackBar1Change();
     void eXit1Click();
@@ -122,6 +123,7 @@ private:
     void DisableMessageText();
     void EnableClockTime();
     void EnableMinutesDelay();
+    void MinutesFollowTheTrackBar();
     widgets::RadioButton& KindRadio(MessageKind kind);
 
     Application& application_;

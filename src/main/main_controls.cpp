@@ -1,6 +1,7 @@
 // How the configuration window's controls enable, disable and update one
 // another. Setting a check box, a radio button or an edit from here raises
 // that control's own handler at once; setting the track bar raises nothing.
+#include "config/ini_text.h"
 #include "main/main.h"
 #include "text/integer_text.h"
 #include "text/locale_time_settings.h"
@@ -35,6 +36,7 @@ void TfrmMain::BindEvents()
     rbtnTime.onClick = [this] { rbtnTimeClick(); };
     txtMinutes.onChange = [this] { txtMinutesChange(); };
     txtMinutes.onKeyPress = [this](wchar_t key) { return txtMinutesKeyPress(key); };
+    Memo1.onFull = [this] { Memo1Full(); };
     TrackBar1.onChange = [this] { TrackBar1Change(); };
 }
 
@@ -124,6 +126,12 @@ void TfrmMain::rbtnTimeClick()
         EnableMinutesDelay();
 }
 
+void TfrmMain::Memo1Full()
+{
+    Note().Show(Memo1.Handle(), L"The message text is full: a config file holds " +
+                                    std::to_wstring(LongestProfileValue) + L" characters of it.");
+}
+
 bool TfrmMain::IsDigitKey(wchar_t key) { return key >= L'0' && key <= L'9'; }
 
 bool TfrmMain::txtMinutesKeyPress(wchar_t key) { return key == L'\b' || IsDigitKey(key); }
@@ -142,7 +150,11 @@ void TfrmMain::txtMinutesChange()
     }
 }
 
-void TfrmMain::TrackBar1Change()
+void TfrmMain::TrackBar1Change() { MinutesFollowTheTrackBar(); }
+
+// The minutes edit, its label and the track bar's tip name the track bar's
+// delay: the one the display run will use.
+void TfrmMain::MinutesFollowTheTrackBar()
 {
     const int position = TrackBar1.Position();
     if (position == 0) {

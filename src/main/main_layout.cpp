@@ -2,6 +2,7 @@
 // parent, position, caption and hint, in tab order within each parent.
 #include "app/application.h"
 #include "app/command_line.h"
+#include "config/ini_text.h"
 #include "main/main.h"
 #include "resources/glyph_scale.h"
 #include "resources/resource_ids.h"
@@ -104,6 +105,9 @@ const IconLayout kIcons[] = {
     {&TfrmMain::Image3, IDI_MESSAGE_QUESTION},
 };
 
+// The message text holds no more than a config file gives back.
+constexpr int kLongestText = static_cast<int>(LongestProfileValue);
+
 // The kind icons are 32 pixels square at 96 dots per inch.
 constexpr int kIconSize = 32;
 
@@ -179,7 +183,7 @@ void TfrmMain::CreateControls()
                 else if constexpr (std::is_same_v<Type, widgets::Edit>)
                     control.Create(parent, bounds, caption, font,
                                    member == &TfrmMain::Memo1
-                                       ? widgets::Edit::Options{.multiLine = true}
+                                       ? widgets::Edit::Options{.multiLine = true, .maxLength = kLongestText}
                                        : widgets::Edit::Options{.maxLength = 2});
                 else if constexpr (std::is_same_v<Type, widgets::Label>)
                     control.Create(parent, bounds, caption, font,

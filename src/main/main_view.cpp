@@ -62,6 +62,7 @@ void TfrmMain::ShowSettings(const MessageSettings& settings)
     else
         rbtnMinutes.Select();
     TrackBar1.SetPosition(settings.minutes);
+    MinutesFollowTheTrackBar();
     txtTime.SetValue(SystemTimeOfParts(SplitDateTime(settings.clockTime)));
 
     // The boxes before the choice: a box unticked under "Show ALL Buttons"

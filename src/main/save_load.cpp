@@ -40,18 +40,18 @@ void TfrmMain::btnLoadClick()
 
 void TfrmMain::SaveConfigFile() { WriteConfigFile(ConfigFileName, GatherSettings()); }
 
+// A file that cannot be loaded whole says why, in one message, and leaves the
+// window as it was: the message being designed is not lost, and the program
+// goes on.
 void TfrmMain::LoadConfigFile()
 {
     const MessageReading reading = ReadConfigFile(ConfigFileName, GatherSettings());
-    ShowSettings(reading.message);
-    if (reading.minutesAsWritten)
-        lblminutes.SetText(*reading.minutesAsWritten + L" minutes");
-    if (reading.typeUnreadable) {
+    if (reading.typeUnreadable)
         ShowMessageDialog(UnreadableTypeMessage, MessageKind::Error, DialogButton::OK, 0);
-        RequestTermination();
-    }
-    if (reading.error)
+    else if (reading.error)
         std::rethrow_exception(reading.error);
+    else
+        ShowSettings(reading.message);
 }
 
 }  // namespace brevant

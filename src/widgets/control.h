@@ -41,6 +41,12 @@ public:
     // The form has placed the control anew, with a font of the form's new
     // scale: a control with sizes or pictures of its own follows.
     virtual void OnScaleChanged() {}
+    // The system's visual style has changed: a control that draws itself follows.
+    virtual void OnThemeChanged() {}
+    // A mouse message for the control (IsMouseMessage), taken from the queue
+    // before it is dispatched. The form relays them: a subclass on the control
+    // would cost each of its messages a window-property lookup.
+    virtual void OnMouseMessage(UINT /*message*/) {}
 
     // Notifications routed from the parent; nullopt leaves them to the default.
     virtual std::optional<LRESULT> OnCommand(WORD /*code*/) { return std::nullopt; }

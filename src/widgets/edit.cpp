@@ -28,10 +28,12 @@ void Edit::SetBackgroundColour(int systemColour)
 
 std::optional<LRESULT> Edit::OnCommand(WORD code)
 {
-    if (code != EN_CHANGE)
-        return std::nullopt;
-    if (onChange)
+    if (code == EN_CHANGE && onChange)
         onChange();
+    else if (code == EN_MAXTEXT && onFull)
+        onFull();
+    else
+        return std::nullopt;
     return 0;
 }
 

@@ -19,10 +19,11 @@ public:
                 const Options& options);
 
     // The system colour (COLOR_WINDOW, COLOR_MENU, ...) the edit is painted in.
-    int BackgroundColour() const { return background_; }
     void SetBackgroundColour(int systemColour);
 
     std::function<void()> onChange;
+    // A typed character or a paste found the text at its greatest length.
+    std::function<void()> onFull;
     // Returns false to discard the typed character.
     std::function<bool(wchar_t)> onKeyPress;
 

@@ -3,6 +3,7 @@
 #include "widgets/app_cursor.h"
 #include "widgets/callback_boundary.h"
 #include "widgets/label.h"
+#include "widgets/message_loop.h"
 #include "widgets/screen_dpi.h"
 
 namespace brevant::widgets {
@@ -108,7 +109,17 @@ void Form::ShowCentred()
 
 bool Form::PreTranslateMessage(MSG& message)
 {
-    if (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) {
+    switch (message.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        note_.Hide();
+        break;
+    }
+    if (IsMouseMessage(message.message)) {
+        if (Control* control = Control::FromHandle(message.hwnd))
+            control->OnMouseMessage(message.message);
         hints_.Relay(message);
         return false;
     }
@@ -138,8 +149,10 @@ std::optional<LRESULT> Form::HandleMessage(UINT message, WPARAM wParam, LPARAM l
         break;
     case WM_SHOWWINDOW:
         // A tip must not stay on the screen after its form has gone from it.
-        if (!wParam)
+        if (!wParam) {
             hints_.Pop();
+            note_.Hide();
+        }
         break;
     case WM_DPICHANGED:
         ChangeDpi(Dpi(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
@@ -155,6 +168,24 @@ std::optional<LRESULT> Form::HandleMessage(UINT message, WPARAM wParam, LPARAM l
     case WM_WININICHANGE:
         if (onSettingChange)
             onSettingChange();
+        break;
+    case WM_THEMECHANGED:
+        // Every window is told; the controls the program draws itself hear it
+        // from their form (see Control::OnMouseMessage for why not from a
+        // subclass).
+        EnumChildWindows(
+            Handle(),
+            [](HWND child, LPARAM) {
+                return Guard(
+                    [&] {
+                        if (Control* control = Control::FromHandle(child))
+                            control->OnThemeChanged();
+                        return TRUE;
+                    },
+                    FALSE);
+            },
+            0);
+        RethrowPending();
         break;
     case WM_MOUSEMOVE:
         if (onMouseMove)

@@ -4,6 +4,7 @@
 // of its monitor, laid out again when that scale changes; hints; an optional
 // menu with shortcut keys; and the keyboard of a dialog (KeyboardNavigation)
 // with its default and cancel buttons.
+#include "widgets/balloon_note.h"
 #include "widgets/font.h"
 #include "widgets/keyboard_navigation.h"
 #include "widgets/menu.h"
@@ -46,6 +47,9 @@ public:
     Bounds Scaled(const Bounds& design) const { return LayoutDpi().Scale(design); }
     int Scaled(int design) const { return LayoutDpi().Scale(design); }
     ToolTips& Hints() { return hints_; }
+    // Says what just happened in a balloon pointing at the control, until the
+    // next key or click.
+    BalloonNote& Note() { return note_; }
 
     void SetDefaultButton(PushButton* button) { keyboard_.SetDefaultButton(button); }
     void SetCancelButton(PushButton* button) { keyboard_.SetCancelButton(button); }
@@ -99,6 +103,7 @@ private:
     FontHandle font_;
     IconHandle icon_;
     ToolTips hints_;
+    BalloonNote note_;
     MenuBar menuBar_;
     KeyboardNavigation keyboard_;
 };

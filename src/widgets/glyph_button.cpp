@@ -3,6 +3,7 @@
 #include "widgets/callback_boundary.h"
 #include "widgets/window.h"
 
+#include <vssym32.h>
 
 namespace brevant::widgets {
 
@@ -64,7 +65,72 @@ void GlyphButton::SetDefaultFrame(bool framed)
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void GlyphButton::DrawGlyphAndCaption(HDC dc, RECT area, bool enabled, bool showAccelerator, Dpi dpi)
+void GlyphButton::SetHot(bool hot)
+{
+    if (hot_ == hot)
+        return;
+    hot_ = hot;
+    // Hot looks different only in a visual style.
+    if (style_.For(Handle()))
+        InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+// The platform draws the hot look of the buttons it draws itself only.
+void GlyphButton::OnMouseMessage(UINT message)
+{
+    if (message == WM_MOUSELEAVE) {
+        SetHot(false);
+    } else if (message == WM_MOUSEMOVE && !hot_) {
+        TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, Handle(), 0};
+        TrackMouseEvent(&leave);
+        SetHot(true);
+    }
+}
+
+void GlyphButton::OnThemeChanged()
+{
+    style_.Reset();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+GlyphButton::Face GlyphButton::DrawThemedFace(HTHEME theme, const DRAWITEMSTRUCT& item) const
+{
+    // The states in the order the platform's push button chooses them.
+    const int state = (item.itemState & ODS_DISABLED) ? PBS_DISABLED
+                      : (item.itemState & ODS_SELECTED) ? PBS_PRESSED
+                      : hot_                            ? PBS_HOT
+                      : framed_                         ? PBS_DEFAULTED
+                                                        : PBS_NORMAL;
+    RECT area = item.rcItem;
+    if (IsThemeBackgroundPartiallyTransparent(theme, BP_PUSHBUTTON, state))
+        DrawThemeParentBackground(Handle(), item.hDC, &area);
+    DrawThemeBackground(theme, item.hDC, BP_PUSHBUTTON, state, &area, nullptr);
+    const int systemText = state == PBS_DISABLED ? COLOR_GRAYTEXT : COLOR_BTNTEXT;
+    return {area, area, ThemeTextColour(theme, BP_PUSHBUTTON, state, systemText), false};
+}
+
+GlyphButton::Face GlyphButton::DrawClassicFace(const DRAWITEMSTRUCT& item) const
+{
+    HDC dc = item.hDC;
+    RECT frame = item.rcItem;
+    const bool pushed = item.itemState & ODS_SELECTED;
+    if (framed_) {
+        FrameRect(dc, &frame, GetSysColorBrush(COLOR_WINDOWFRAME));
+        InflateRect(&frame, -1, -1);
+    }
+    // A default button pressed sinks flat, as the platform's does.
+    UINT look = DFCS_BUTTONPUSH;
+    if (pushed)
+        look |= framed_ ? DFCS_FLAT : DFCS_PUSHED;
+    DrawFrameControl(dc, &frame, DFC_BUTTON, look);
+    RECT content = frame;
+    if (pushed)
+        OffsetRect(&content, 1, 1);
+    const bool enabled = !(item.itemState & ODS_DISABLED);
+    return {frame, content, GetSysColor(COLOR_BTNTEXT), !enabled};
+}
+
+void GlyphButton::DrawGlyphAndCaption(HDC dc, const Face& face, bool enabled, bool showAccelerator, Dpi dpi)
 {
     const std::wstring caption = Text();
     const UINT format = DT_SINGLELINE | (showAccelerator ? 0 : DT_HIDEPREFIX);
@@ -73,6 +139,7 @@ void GlyphButton::DrawGlyphAndCaption(HDC dc, RECT area, bool enabled, bool show
     DrawTextW(dc, caption.c_str(), -1, &textSize, format | DT_CALCRECT);
     const int glyphWidth = glyphs_ ? glyphSize_.cx + dpi.Scale(kGlyphSpacing) : 0;
     const int blockWidth = glyphWidth + textSize.right;
+    const RECT& area = face.content;
     int left = area.left + (area.right - area.left - blockWidth) / 2;
     const int middle = (area.top + area.bottom) / 2;
 
@@ -87,18 +154,17 @@ void GlyphButton::DrawGlyphAndCaption(HDC dc, RECT area, bool enabled, bool show
     }
     RECT text{left, area.top, left + textSize.right, area.bottom};
     SetBkMode(dc, TRANSPARENT);
-    if (enabled) {
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-        DrawTextW(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
-    } else {
+    if (face.engraved) {
         // The engraved look of disabled text: a light copy under a grey one.
         OffsetRect(&text, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
         DrawTextW(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
         OffsetRect(&text, -1, -1);
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-        DrawTextW(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
+    } else {
+        SetTextColor(dc, face.text);
     }
+    DrawTextW(dc, caption.c_str(), -1, &text, format | DT_VCENTER);
     SelectObject(dc, oldFont);
 }
 
@@ -107,24 +173,15 @@ std::optional<LRESULT> GlyphButton::OnDrawItem(DRAWITEMSTRUCT& item)
     const Dpi dpi = Window::LayoutDpiOf(Handle());
     if (glyphId_ && loadedAt_ != dpi)
         LoadGlyphs(dpi);
-    HDC dc = item.hDC;
-    RECT frame = item.rcItem;
-    const bool pushed = item.itemState & ODS_SELECTED;
-    if (framed_) {
-        FrameRect(dc, &frame, GetSysColorBrush(COLOR_WINDOWFRAME));
-        InflateRect(&frame, -1, -1);
-    }
-    DrawFrameControl(dc, &frame, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
-    RECT content = frame;
-    if (pushed)
-        OffsetRect(&content, 1, 1);
+    const HTHEME theme = style_.For(Handle());
+    const Face face = theme ? DrawThemedFace(theme, item) : DrawClassicFace(item);
     // The keyboard cues of the window: shown once the keyboard is used.
     const LRESULT hidden = SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0);
-    DrawGlyphAndCaption(dc, content, !(item.itemState & ODS_DISABLED), !(hidden & UISF_HIDEACCEL), dpi);
+    DrawGlyphAndCaption(item.hDC, face, !(item.itemState & ODS_DISABLED), !(hidden & UISF_HIDEACCEL), dpi);
     if ((item.itemState & ODS_FOCUS) && !(hidden & UISF_HIDEFOCUS)) {
-        RECT focus = frame;
+        RECT focus = face.frame;
         InflateRect(&focus, -dpi.Scale(kFocusInset), -dpi.Scale(kFocusInset));
-        DrawFocusRect(dc, &focus);
+        DrawFocusRect(item.hDC, &focus);
     }
     return TRUE;
 }

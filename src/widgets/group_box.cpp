@@ -2,6 +2,8 @@
 
 #include "widgets/font.h"
 
+#include <vssym32.h>
+
 namespace brevant::widgets {
 
 void GroupBox::Create(HWND parent, const Bounds& bounds, std::wstring_view caption, HFONT font)
@@ -19,8 +21,15 @@ void GroupBox::Create(HWND parent, const Bounds& bounds, std::wstring_view capti
 std::optional<LRESULT> GroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_PAINT:
-        Paint();
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        Paint(BeginPaint(Handle(), &ps));
+        EndPaint(Handle(), &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        // Asked also by the themed controls inside, for what lies behind them.
+        Paint(reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(font_);
@@ -29,14 +38,16 @@ std::optional<LRESULT> GroupBox::HandleMessage(UINT message, WPARAM wParam, LPAR
         if (LOWORD(lParam))
             InvalidateRect(Handle(), nullptr, TRUE);
         return 0;
+    case WM_THEMECHANGED:
+        style_.Reset();
+        InvalidateRect(Handle(), nullptr, TRUE);
+        break;
     }
     return Window::HandleMessage(message, wParam, lParam);
 }
 
-void GroupBox::Paint()
+void GroupBox::Paint(HDC dc)
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(Handle(), &ps);
     HGDIOBJ oldFont = SelectObject(dc, font_);
     const std::wstring caption = Caption();
     SIZE text{};
@@ -45,7 +56,11 @@ void GroupBox::Paint()
     GetClientRect(Handle(), &client);
     RECT frame = client;
     frame.top = text.cy / 2;
-    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    const HTHEME theme = style_.For(Handle());
+    if (theme)
+        DrawThemeBackground(theme, dc, BP_GROUPBOX, GBS_NORMAL, &frame, nullptr);
+    else
+        DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
     if (!caption.empty()) {
         // The caption interrupts the top line, with a little space on each side.
         const Dpi dpi = LayoutDpi();
@@ -53,11 +68,11 @@ void GroupBox::Paint()
         RECT label{indent, 0, indent + text.cx + 2 * space, text.cy};
         FillRect(dc, &label, GetSysColorBrush(COLOR_BTNFACE));
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetTextColor(dc, theme ? ThemeTextColour(theme, BP_GROUPBOX, GBS_NORMAL, COLOR_WINDOWTEXT)
+                               : GetSysColor(COLOR_WINDOWTEXT));
         TextOutW(dc, indent + space, 0, caption.c_str(), static_cast<int>(caption.size()));
     }
     SelectObject(dc, oldFont);
-    EndPaint(Handle(), &ps);
 }
 
 }  // namespace brevant::widgets

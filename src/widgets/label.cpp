@@ -2,6 +2,7 @@
 
 #include "widgets/font.h"
 #include "widgets/system_function.h"
+#include "widgets/visual_style.h"
 
 namespace brevant::widgets {
 
@@ -74,7 +75,9 @@ std::optional<LRESULT> Label::OnColor(HDC dc)
 {
     if (!textColour_)
         return std::nullopt;
-    SetTextColor(dc, *textColour_);
+    // A colour of its own is a link's: under a high-contrast scheme, the
+    // scheme's colour of links, which stands out on its background.
+    SetTextColor(dc, HighContrastOn() ? GetSysColor(COLOR_HOTLIGHT) : *textColour_);
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }

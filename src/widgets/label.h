@@ -7,8 +7,9 @@
 namespace brevant::widgets {
 
 // Static text. An auto-sized label takes the size of its text whenever the
-// text changes; a link-style label has a text colour of its own and reports
-// clicks and mouse moves.
+// text changes; a link-style label has a text colour of its own (under a
+// high-contrast scheme, the scheme's colour of links) and reports clicks and
+// mouse moves.
 class Label : public Control {
 public:
     struct Options {

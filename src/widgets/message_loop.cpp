@@ -11,8 +11,7 @@ bool g_quitTaken = false;
 bool PreTranslate(MSG& message)
 {
     const bool key = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
-    const bool mouse = message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST;
-    if (!key && !mouse)
+    if (!key && !IsMouseMessage(message.message))
         return false;
     Window* form = Window::FromHandle(GetAncestor(message.hwnd, GA_ROOT));
     return form && Guard([&] { return form->PreTranslateMessage(message); }, true);

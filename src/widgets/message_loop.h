@@ -12,6 +12,13 @@ namespace brevant::widgets {
 // True once any loop has taken the quit request.
 bool QuitTaken();
 
+// A mouse message a form sees before it is dispatched: the mouse range, and
+// the mouse leaving a window that asked to be told (TrackMouseEvent).
+inline bool IsMouseMessage(UINT message)
+{
+    return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_MOUSELEAVE;
+}
+
 // Dispatches one message taken from the queue.
 void DispatchTaken(MSG& message);
 

@@ -12,7 +12,6 @@ public:
     SYSTEMTIME Value() const;
     void SetValue(const SYSTEMTIME& value);
 
-    int BackgroundColour() const { return background_; }
     void SetBackgroundColour(int systemColour);
 
 protected:

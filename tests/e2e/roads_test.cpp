@@ -291,11 +291,15 @@ protected:
         return window && !IsWindowVisible(window) ? window : nullptr;
     }
 
-    // The window or dialog as the screen shows it now, fully painted and
-    // without the tool tip the resting pointer may have opened, saved as
-    // screenshots\<name>.bmp beside the program.
+    // The window or dialog as the screen shows it now, fully painted, saved
+    // as screenshots\<name>.bmp beside the program: without the tool tip the
+    // resting pointer may have opened, and without the hot look of the control
+    // under it, the pointer moved to the screen's corner, away from every
+    // window, for the controls to see it leave.
     void SaveScreenshot(HWND window, const std::string& name)
     {
+        SetCursorPos(0, 0);
+        Sleep(300);
         for (HWND topLevel : uia::TopLevelWindowsOf(Brevant().Id())) {
             char className[64] = {};
             GetClassNameA(topLevel, className, sizeof className);

@@ -206,15 +206,22 @@ TEST(ConfigNumberOr, ReadsWholeNumbersAndFallsBackForAnythingElse)
     }
 }
 
-TEST(IsClockTime, AColonAnywhereMakesAClockTime)
+TEST(IsClockTime, AColonOrTheTimeSeparatorAnywhereMakesAClockTime)
 {
-    EXPECT_TRUE(IsClockTime(L"15:30:00"));
-    EXPECT_TRUE(IsClockTime(L"3:30:00 PM"));
-    EXPECT_TRUE(IsClockTime(L":"));
-    EXPECT_TRUE(IsClockTime(L"abc:"));
-    EXPECT_FALSE(IsClockTime(L"15"));
-    EXPECT_FALSE(IsClockTime(L""));
-    EXPECT_FALSE(IsClockTime(L"15.30.00"));
+    const struct {
+        const wchar_t* value;
+        wchar_t separator;
+        bool clockTime;
+    } cases[] = {
+        {L"15:30:00", L':', true},   {L"3:30:00 PM", L':', true}, {L":", L':', true},
+        {L"abc:", L':', true},       {L"15", L':', false},        {L"", L':', false},
+        {L"15.30.00", L':', false},  {L"18.39.36", L'.', true},   {L"15:30:00", L'.', true},
+        {L"15", L'.', false},        {L"-5", L'.', false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.value)) + " with " + testing::PrintToString(std::wstring(1, c.separator)));
+        EXPECT_EQ(IsClockTime(c.value, c.separator), c.clockTime);
+    }
 }
 
 ButtonTicks TicksOf(std::initializer_list<std::wstring_view> tokens)

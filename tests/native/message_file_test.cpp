@@ -1,5 +1,6 @@
 #include "config/message_file.h"
 
+#include "text/clock_time_text.h"
 #include "text/error.h"
 
 #include <gtest/gtest.h>
@@ -126,7 +127,6 @@ TEST(ReadMessage, ReadsEachKeyByTheFilesRules)
         Values file;
         MessageSettings expected;
         bool unreadableType = false;
-        std::optional<std::wstring> minutesAsWritten = L"15";
     } cases[] = {
         {L"the example", example, exampleRead},
         {L"empty text switches the text off", with({{L"Text", L""}}),
@@ -137,19 +137,16 @@ TEST(ReadMessage, ReadsEachKeyByTheFilesRules)
         {L"type abc", with({{L"Type", L"abc"}}), changed([](MessageSettings& s) { s.kind = MessageKind::Error; }),
          true},
         {L"no type", with({}, {L"Type"}), changed([](MessageSettings& s) { s.kind = MessageKind::Error; }), true},
-        {L"90 minutes are 60", with({{L"Time", L"90"}}), changed([](MessageSettings& s) { s.minutes = 60; }), false,
-         L"90"},
-        {L"-5 minutes are none", with({{L"Time", L"-5"}}), changed([](MessageSettings& s) { s.minutes = 0; }), false,
-         L"-5"},
-        {L"minutes with a leading zero", with({{L"Time", L" 07"}}), changed([](MessageSettings& s) { s.minutes = 7; }),
-         false, L" 07"},
+        {L"90 minutes are 60", with({{L"Time", L"90"}}), changed([](MessageSettings& s) { s.minutes = 60; })},
+        {L"-5 minutes are none", with({{L"Time", L"-5"}}), changed([](MessageSettings& s) { s.minutes = 0; })},
+        {L"minutes with a leading zero", with({{L"Time", L" 07"}}), changed([](MessageSettings& s) { s.minutes = 7; })},
         {L"lower-case true is no delay", with({{L"Delay", L"true"}, {L"Time", L"12:xx"}}),
-         changed([](MessageSettings& s) { s.minutes = 0; }), false, L"0"},
+         changed([](MessageSettings& s) { s.minutes = 0; })},
         {L"a clock time keeps the date", with({{L"Time", L"3:30:00 pm"}}), changed([](MessageSettings& s) {
              s.delayMode = DelayMode::ClockTime;
              s.minutes = 0;
              s.clockTime = 46000 + 15.5 / 24;
-         }), false, std::nullopt},
+         })},
         {L"ALL", with({{L"Buttons", L"ALL"}}),
          changed([](MessageSettings& s) { s.buttons = {ButtonsChoice::ShowAll, ButtonTicks().set()}; })},
         {L"empty buttons hide them", with({{L"Buttons", L""}}),
@@ -165,7 +162,6 @@ TEST(ReadMessage, ReadsEachKeyByTheFilesRules)
         EXPECT_EQ(read.message, c.expected);
         EXPECT_EQ(read.message.ButtonSet(), c.expected.ButtonSet());
         EXPECT_EQ(read.typeUnreadable, c.unreadableType);
-        EXPECT_EQ(read.minutesAsWritten, c.minutesAsWritten);
         EXPECT_FALSE(read.error);
     }
 }
@@ -181,14 +177,13 @@ TEST(ReadMessage, TimesThatAreNoTimesEndTheReadingWhereTheyAreRead)
         std::map<std::wstring, std::wstring, std::less<>> file;
         const wchar_t* error;
         DelayMode mode;
-        std::optional<std::wstring> minutesAsWritten;
     } cases[] = {
         {{{L"Type", L"2"}, {L"Delay", L"TRUE"}, {L"Time", L"25:61"}, {L"Buttons", L""}}, L"'25:61' is not a valid time",
-         DelayMode::ClockTime, std::nullopt},
-        {{{L"Type", L"2"}, {L"Time", L"abc"}, {L"Buttons", L""}}, L"'abc' is not a valid integer value", DelayMode::Minutes,
-         L"abc"},
+         DelayMode::ClockTime},
+        {{{L"Type", L"2"}, {L"Time", L"abc"}, {L"Buttons", L""}}, L"'abc' is not a valid integer value",
+         DelayMode::Minutes},
         // No section at all: the type's message, then the absent "Time" of a delay.
-        {{}, L"'' is not a valid integer value", DelayMode::Minutes, L""},
+        {{}, L"'' is not a valid integer value", DelayMode::Minutes},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.error);
@@ -204,8 +199,31 @@ TEST(ReadMessage, TimesThatAreNoTimesEndTheReadingWhereTheyAreRead)
         EXPECT_EQ(read.message.minutes, before.minutes);
         EXPECT_EQ(read.message.clockTime, before.clockTime);
         EXPECT_EQ(read.message.buttons, before.buttons);
-        EXPECT_EQ(read.minutesAsWritten, c.minutesAsWritten);
     }
+}
+
+// Under regional settings whose time separator is not ":" (Finnish ".") a
+// clock time the writer writes reads back as a clock time.
+TEST(MessageFile, ClockTimesReadBackUnderEveryTimeSeparator)
+{
+    for (const wchar_t separator : {L':', L'.', L'-'}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(1, separator)));
+        LocaleTimeSettings settings;
+        settings.TimeSeparatorChar = separator;
+        settings.LongTimePattern = L"h:mm:ss";
+        SetLocaleTimeSettings(settings);
+        MessageSettings design = FirstState();
+        design.delayMode = DelayMode::ClockTime;
+        design.clockTime = 46000 + (18 * 3600 + 39 * 60 + 36) / 86400.0;
+        SectionInMemory file;
+        WriteMessage(file, design);
+        EXPECT_EQ(file.written[3].second, std::wstring(L"18") + separator + L"39" + separator + L"36");
+        const MessageReading read = ReadMessage(file, FirstState());
+        EXPECT_FALSE(read.error);
+        EXPECT_EQ(read.message.delayMode, DelayMode::ClockTime);
+        EXPECT_NEAR(read.message.clockTime, design.clockTime, 0.5 / 86400);
+    }
+    SetLocaleTimeSettings({});
 }
 
 TEST(MessageFile, WhatIsWrittenReadsBackTheSame)

@@ -97,6 +97,19 @@ protected:
 
     std::wstring Hint(const widgets::Control& control) { return form->Hints().Get(control.Handle()); }
 
+    // The colour a shown control's background is drawn in: the bottom-left
+    // corner of its client area, where no text of one or two lines goes.
+    static COLORREF DrawnBackground(const widgets::Control& control)
+    {
+        UpdateWindow(control.Handle());
+        RECT client;
+        GetClientRect(control.Handle(), &client);
+        HDC dc = GetDC(control.Handle());
+        const COLORREF colour = GetPixel(dc, 1, client.bottom - 2);
+        ReleaseDC(control.Handle(), dc);
+        return colour;
+    }
+
     std::unique_ptr<Application> app;
     std::unique_ptr<TfrmMain> form;
 };

@@ -2,6 +2,9 @@
 // presets, how its controls update one another, the keyboard, and what
 // happens to an error raised in one of its handlers.
 #include "main_window_fixture.h"
+
+#include "automation/find.h"
+#include "automation/read.h"
 #include "unicode_texts.h"
 
 #include "text/clock.h"
@@ -74,7 +77,7 @@ TEST_F(MainWindowTest, StartsInItsInitialState)
     Show();
     EXPECT_TRUE(form->chkMessage.Checked());
     EXPECT_TRUE(form->Memo1.Enabled());
-    EXPECT_EQ(form->Memo1.BackgroundColour(), COLOR_WINDOW);
+    EXPECT_EQ(DrawnBackground(form->Memo1), GetSysColor(COLOR_WINDOW));
     EXPECT_TRUE(form->rbtnError.Selected());
     EXPECT_TRUE(form->rbtnDisplayButtons.Selected());
     for (widgets::CheckBox* box : form->buttonChecks) {
@@ -86,7 +89,7 @@ TEST_F(MainWindowTest, StartsInItsInitialState)
     EXPECT_EQ(form->lblminutes.Text(), L"minutes");
     EXPECT_EQ(form->TrackBar1.Position(), 0);
     EXPECT_FALSE(form->txtTime.Enabled());
-    EXPECT_EQ(form->txtTime.BackgroundColour(), COLOR_MENU);
+    EXPECT_EQ(DrawnBackground(form->txtTime), GetSysColor(COLOR_MENU));
     EXPECT_TRUE(form->chkMessage.Focused());
     EXPECT_TRUE(g_reported.empty());
 }
@@ -206,11 +209,11 @@ TEST_F(MainWindowTest, MessageTextSwitchGreysTheTextButKeepsIt)
     form->Memo1.SetText(L"Back soon\r\nWait here");
     UserClick(form->chkMessage);
     EXPECT_FALSE(form->Memo1.Enabled());
-    EXPECT_EQ(form->Memo1.BackgroundColour(), COLOR_MENU);
+    EXPECT_EQ(DrawnBackground(form->Memo1), GetSysColor(COLOR_MENU));
     EXPECT_EQ(form->Memo1.Text(), L"Back soon\r\nWait here");
     UserClick(form->chkMessage);
     EXPECT_TRUE(form->Memo1.Enabled());
-    EXPECT_EQ(form->Memo1.BackgroundColour(), COLOR_WINDOW);
+    EXPECT_EQ(DrawnBackground(form->Memo1), GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(form->Memo1.Text(), L"Back soon\r\nWait here");
 }
 
@@ -219,12 +222,12 @@ TEST_F(MainWindowTest, DelayRadioButtonsSwitchPickerAndTrackBar)
     Show();
     UserClick(form->rbtnTime);
     EXPECT_TRUE(form->txtTime.Enabled());
-    EXPECT_EQ(form->txtTime.BackgroundColour(), COLOR_WINDOW);
+    EXPECT_EQ(DrawnBackground(form->txtTime), GetSysColor(COLOR_WINDOW));
     EXPECT_FALSE(form->TrackBar1.Enabled());
     EXPECT_TRUE(form->txtMinutes.Enabled());
     UserClick(form->rbtnMinutes);
     EXPECT_FALSE(form->txtTime.Enabled());
-    EXPECT_EQ(form->txtTime.BackgroundColour(), COLOR_MENU);
+    EXPECT_EQ(DrawnBackground(form->txtTime), GetSysColor(COLOR_MENU));
     EXPECT_TRUE(form->TrackBar1.Enabled());
 }
 
@@ -409,6 +412,31 @@ TEST_F(MainWindowTest, TheMessageTextTakesEveryScriptAsItIsTyped)
         EXPECT_EQ(form->Memo1.Text(), text.text);
         EXPECT_EQ(form->GatherSettings().text, text.text);
     }
+}
+
+// The message text takes no more than a config file gives back, and says so
+// in a note on the box while it is full.
+TEST_F(MainWindowTest, TheMessageTextTakesNoMoreThanAFileGivesBackAndSaysSo)
+{
+    Show();
+    const auto shownNote = [this] {
+        for (HWND window : uia::TopLevelWindowsOf(GetCurrentProcessId()))
+            if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == form->Handle() &&
+                uia::WideText(window).find(L"1023") != std::wstring::npos)
+                return window;
+        return HWND{};
+    };
+    form->Memo1.SetText(std::wstring(1021, L'x'));
+    form->Memo1.Focus();
+    SendMessageW(form->Memo1.Handle(), EM_SETSEL, 1021, 1021);
+    TypeChar(form->Memo1.Handle(), L'a');
+    TypeChar(form->Memo1.Handle(), L'b');
+    EXPECT_EQ(shownNote(), nullptr);
+    TypeChar(form->Memo1.Handle(), L'c');
+    EXPECT_EQ(form->Memo1.Text(), std::wstring(1021, L'x') + L"ab");
+    EXPECT_NE(shownNote(), nullptr) << "the box did not say it is full";
+    PressKey(VK_LEFT);
+    EXPECT_EQ(shownNote(), nullptr) << "the note outlived the next key";
 }
 
 TEST_F(MainWindowTest, EscapePressesCancel)

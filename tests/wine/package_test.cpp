@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -150,6 +152,36 @@ TEST(Manifest, IsEmbeddedAsInvokerForWindows7To11)
     }
 }
 
+// The manifest asks for the common controls of version 6, which draw the
+// controls in the system's visual style: activated, it brings them from the
+// platform's store of side-by-side assemblies. (Wine's copy of version 6
+// reports 5.81 from DllGetVersion, as its version 5 does: the assembly it
+// comes from tells them apart.)
+TEST(Manifest, BringsTheCommonControlsOfVersion6)
+{
+    const std::string exe = FindBrevantExe().string();
+    ASSERT_FALSE(exe.empty());
+    ACTCTXA manifest{};
+    manifest.cbSize = sizeof manifest;
+    manifest.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    manifest.lpSource = exe.c_str();
+    manifest.lpResourceName = CREATEPROCESS_MANIFEST_RESOURCE_ID;
+    const HANDLE context = CreateActCtxA(&manifest);
+    ASSERT_NE(context, INVALID_HANDLE_VALUE);
+    ULONG_PTR cookie = 0;
+    ASSERT_TRUE(ActivateActCtx(context, &cookie));
+    const std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleReleaser> controls(LoadLibraryA("comctl32.dll"));
+    DeactivateActCtx(0, cookie);
+    ReleaseActCtx(context);
+    ASSERT_NE(controls, nullptr);
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(controls.get(), path, MAX_PATH);
+    std::string assembly = std::filesystem::path(path).parent_path().filename().string();
+    std::transform(assembly.begin(), assembly.end(), assembly.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    EXPECT_NE(assembly.find("_microsoft.windows.common-controls_6595b64144ccf1df_6."), std::string::npos) << path;
+}
+
 // The samples are copied beside the test exe by the build.
 TEST(SampleConfigs, LoadAsAMinutesReminderAndAClockTimeUnderA24HourFormat)
 {
@@ -180,7 +212,7 @@ TEST(SampleConfigs, LoadAsAMinutesReminderAndAClockTimeUnderA24HourFormat)
 
         const std::wstring time = file.ReadText(ConfigSection, TimeKey, L"");
         EXPECT_EQ(time, sample.time);
-        if (IsClockTime(time)) {
+        if (IsClockTime(time, L':')) {
             EXPECT_EQ(TextToTime(time, twentyFourHours), ComposeTime(15, 30, 0, 0));
         } else {
             EXPECT_EQ(TextToInteger(time), 15);
