@@ -561,7 +561,9 @@ TEST(MessageDialog, ATextTallerThanTheScreenScrollsWhole)
 
         Press(dialog, L'A', uia::kControl);
         Press(dialog, L'C', uia::kControl);
-        EXPECT_TRUE(ClipboardText() == drawn) << "the whole text copied";
+        // The copy is made when the dialog's thread takes the key, and the
+        // clipboard is busy while it does: waited for.
+        EXPECT_TRUE(uia::WaitUntil([&] { return ClipboardText() == drawn; })) << "the whole text copied";
         Press(dialog, VK_RETURN);
     });
     EXPECT_EQ(shown.result, DialogResult::OK);
