@@ -8,9 +8,9 @@
 #include "widgets/screen_dpi.h"
 
 #include <algorithm>
-#include <utility>
-#include <iterator>
 #include <climits>
+#include <iterator>
+#include <utility>
 
 namespace brevant {
 
@@ -217,12 +217,9 @@ RECT TMessageForm::PlaceAtScale(const RECT& suggested)
 
 void TMessageForm::OnDpiChanged()
 {
-    for (HWND control : {image_.Handle(), label_.Handle(), scrollingText_.Handle()}) {
-        if (control)
-            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
-    }
-    for (const auto& button : buttons_)
-        SendMessageW(button->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    // Every control of the dialog is drawn in its font.
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
     PlaceControls();
 }
 
