@@ -1,13 +1,16 @@
 #include "dialogs/message_dialog.h"
 
 #include "dialogs/dialog_owner.h"
+#include "dialogs/message_text.h"
 #include "widgets/callback_boundary.h"
 #include "widgets/modal.h"
 #include "widgets/push_button.h"
+#include "widgets/screen_dpi.h"
 
 #include <algorithm>
-#include <iterator>
 #include <climits>
+#include <iterator>
+#include <utility>
 
 namespace brevant {
 
@@ -91,7 +94,7 @@ widgets::Bounds ToBounds(const LayoutRect& r) { return {r.left, r.top, r.width, 
 }  // namespace
 
 TMessageForm::TMessageForm(std::wstring_view text, MessageKind kind, DialogButtonSet buttons)
-    : iconId_(KindInfo(kind).iconId), buttonSet_(buttons)
+    : text_(text), iconId_(KindInfo(kind).iconId), buttonSet_(buttons)
 {
     // Created with room for a client area, so the frame can be measured.
     CreateForm({.className = L"TMessageForm", .caption = KindInfo(kind).caption, .clientWidth = 400,
@@ -99,7 +102,7 @@ TMessageForm::TMessageForm(std::wstring_view text, MessageKind kind, DialogButto
                 .exStyle = WS_EX_DLGMODALFRAME, .owner = DialogOwner(), .face = Face::SystemMessage});
     // Centred on the primary screen, so held inside the primary monitor: the
     // one at the origin.
-    layout_ = LayOut(text, WorkAreaOf(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY)));
+    layout_ = LayOut(WorkAreaOf(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY)));
     SetWindowPos(Handle(), nullptr, layout_.window.left, layout_.window.top, layout_.window.width,
                  layout_.window.height, SWP_NOZORDER | SWP_NOACTIVATE);
     widgets::RethrowPending();
@@ -108,7 +111,7 @@ TMessageForm::TMessageForm(std::wstring_view text, MessageKind kind, DialogButto
     // The text goes in after creation: creating a window carries at most
     // 32767 characters of text on some platforms.
     label_.Create(Handle(), ToBounds(layout_.label), L"", Font(), {});
-    label_.SetText(text);
+    label_.SetText(text_);
     int id = kFirstButtonId;
     for (const PlacedButton& placed : layout_.buttons) {
         auto& button = *buttons_.emplace_back(std::make_unique<MessageButton>(placed));
@@ -119,20 +122,20 @@ TMessageForm::TMessageForm(std::wstring_view text, MessageKind kind, DialogButto
         if (placed.cancelMark)
             SetCancelButton(&button);
     }
-    PlaceControls(layout_);
     if (!buttons_.empty())
         focusOnActivation_ = buttons_.front()->Handle();
+    PlaceControls();
 }
 
 TMessageForm::~TMessageForm() = default;
 
-MessageDialogLayout TMessageForm::LayOut(std::wstring_view text, const LayoutRect& workArea)
+MessageDialogLayout TMessageForm::LayOut(const LayoutRect& workArea)
 {
     const MeasuringContext measuring(Handle(), Font());
     const SIZE alphabet = measuring.Alphabet();
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     // Wrapped within half the screen width.
-    const SIZE wrapped = measuring.Wrapped(text, screenWidth / 2);
+    const SIZE wrapped = measuring.Wrapped(text_, screenWidth / 2);
     const SIZE frame = FrameSize(Handle());
     MessageDialogInput input{
         .charWidth = alphabet.cx / 52,
@@ -146,6 +149,7 @@ MessageDialogLayout TMessageForm::LayOut(std::wstring_view text, const LayoutRec
         .frameHeight = frame.cy,
         .buttons = buttonSet_,
         .iconSize = Scaled(kMessageIconSize),
+        .scrollBarWidth = widgets::SystemMetricAt(SM_CXVSCROLL, LayoutDpi()),
     };
     // Too wide for the monitor: wrapped again to the width it leaves, a word
     // longer than a line broken inside, as the label then draws it. A text
@@ -153,27 +157,57 @@ MessageDialogLayout TMessageForm::LayOut(std::wstring_view text, const LayoutRec
     const int roomWidth = TextRoom(input).width;
     breakLongWords_ = input.textWidth > roomWidth;
     if (breakLongWords_) {
-        const SIZE narrowed = measuring.Wrapped(text, roomWidth, DT_EDITCONTROL);
+        const SIZE narrowed = measuring.Wrapped(text_, roomWidth, DT_EDITCONTROL);
         input.textWidth = narrowed.cx;
         input.textHeight = narrowed.cy;
     }
     return LayOutMessageDialog(input);
 }
 
-void TMessageForm::PlaceControls(const MessageDialogLayout& layout)
+void TMessageForm::PlaceControls()
 {
-    image_.SetBounds(ToBounds(layout.icon));
-    image_.SetSystemIcon(iconId_, layout.icon.width);
-    label_.SetBounds(ToBounds(layout.label));
-    label_.SetBreakLongWords(breakLongWords_);
+    image_.SetBounds(ToBounds(layout_.icon));
+    image_.SetSystemIcon(iconId_, layout_.icon.width);
+    PlaceText();
     for (size_t i = 0; i < buttons_.size(); ++i)
-        buttons_[i]->SetBounds(ToBounds(layout.buttons[i].bounds));
+        buttons_[i]->SetBounds(ToBounds(layout_.buttons[i].bounds));
+}
+
+void TMessageForm::PlaceText()
+{
+    const bool scrolls = layout_.textScrolls;
+    label_.SetBounds(ToBounds(layout_.label));
+    label_.SetBreakLongWords(breakLongWords_);
+    label_.SetVisible(!scrolls);
+    if (scrolls && !scrollingText_.Handle()) {
+        scrollingText_.Create(Handle(), ToBounds(layout_.label), Font());
+        // In the label's place in the tab order: before the buttons.
+        SetWindowPos(scrollingText_.Handle(), label_.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        scrollingText_.SetText(TextAsLabelDraws(text_));
+    }
+    if (!scrollingText_.Handle())
+        return;
+    scrollingText_.SetBounds(ToBounds(layout_.label));
+    if (!scrolls) {
+        // Hidden, the box hands the focus back to the first button.
+        const HWND first = buttons_.empty() ? nullptr : buttons_.front()->Handle();
+        if (focusOnActivation_ == scrollingText_.Handle())
+            focusOnActivation_ = first;
+        if (scrollingText_.Focused())
+            SetFocus(first);
+    }
+    scrollingText_.SetVisible(scrolls);
+}
+
+widgets::Control& TMessageForm::TextControl()
+{
+    return layout_.textScrolls ? static_cast<widgets::Control&>(scrollingText_) : label_;
 }
 
 RECT TMessageForm::PlaceAtScale(const RECT& suggested)
 {
     const LayoutRect workArea = WorkAreaOf(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST));
-    layout_ = LayOut(label_.Text(), workArea);
+    layout_ = LayOut(workArea);
     // Where the platform puts it, at the size its content needs now, kept
     // inside the monitor it goes to.
     const LayoutRect place =
@@ -183,11 +217,10 @@ RECT TMessageForm::PlaceAtScale(const RECT& suggested)
 
 void TMessageForm::OnDpiChanged()
 {
-    for (HWND control : {image_.Handle(), label_.Handle()})
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
-    for (const auto& button : buttons_)
-        SendMessageW(button->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
-    PlaceControls(layout_);
+    // Every control of the dialog is drawn in its font.
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    PlaceControls();
 }
 
 void TMessageForm::SetHelp(int32_t helpContext, std::wstring helpFile)
@@ -201,7 +234,7 @@ widgets::Control* TMessageForm::FindControl(std::wstring_view name)
     if (name == L"Image")
         return &image_;
     if (name == L"Message")
-        return &label_;
+        return &TextControl();
     return FindButton(name);
 }
 
@@ -247,28 +280,27 @@ void TMessageForm::Press(MessageButton& button)
         WinHelpW(Handle(), helpFile_.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(helpContext_));
 }
 
-MessageButton* TMessageForm::FocusedButton() const
-{
-    const HWND focus = GetFocus();
-    for (const auto& button : buttons_) {
-        if (button->Handle() == focus)
-            return button.get();
-    }
-    return nullptr;
-}
-
 std::optional<LRESULT> TMessageForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
-            // Back to the same button when the dialog is active again.
-            if (MessageButton* focused = FocusedButton())
-                focusOnActivation_ = focused->Handle();
+            // Back to the same control when the dialog is active again.
+            if (const HWND focus = GetFocus(); IsChild(Handle(), focus))
+                focusOnActivation_ = focus;
             break;
         }
         if (focusOnActivation_) {
             SetFocus(focusOnActivation_);
+            return 0;
+        }
+        break;
+    case WM_MOUSEWHEEL:
+        // A text that scrolls takes the wheel over the whole dialog (a focused
+        // button hands it here); what the text hands back (a zoom) stops here.
+        if (layout_.textScrolls && !std::exchange(forwardingWheel_, true)) {
+            SendMessageW(scrollingText_.Handle(), message, wParam, lParam);
+            forwardingWheel_ = false;
             return 0;
         }
         break;

@@ -6,6 +6,7 @@
 #include "dialogs/message_dialog_layout.h"
 #include "widgets/form.h"
 #include "widgets/label.h"
+#include "widgets/scrolling_text.h"
 
 #include <cstdint>
 #include <memory>
@@ -58,20 +59,26 @@ private:
 
     // Measures the text in the form's font and lays it out inside the work
     // area given; sets breakLongWords_.
-    MessageDialogLayout LayOut(std::wstring_view text, const LayoutRect& workArea);
-    // Puts the icon, the text and the buttons where the layout has them.
-    void PlaceControls(const MessageDialogLayout& layout);
+    MessageDialogLayout LayOut(const LayoutRect& workArea);
+    // Puts the icon, the text and the buttons where layout_ has them.
+    void PlaceControls();
+    // The text in the label, or, too tall for the work area, in the box that
+    // scrolls: made when first needed, hidden again when the text fits.
+    void PlaceText();
+    widgets::Control& TextControl();
     void Press(MessageButton& button);
-    MessageButton* FocusedButton() const;
 
+    std::wstring text_;
     int iconId_;
     DialogButtonSet buttonSet_;
     widgets::Image image_;
     widgets::Label label_;
+    widgets::ScrollingText scrollingText_;
     bool breakLongWords_ = false;  // the text was measured breaking long words
     MessageDialogLayout layout_;   // at the form's scale
     std::vector<std::unique_ptr<MessageButton>> buttons_;  // left to right
     HWND focusOnActivation_ = nullptr;
+    bool forwardingWheel_ = false;  // the text hands back the turns it does not take
     DialogResult result_ = DialogResult::None;
     int32_t helpContext_ = 0;
     std::wstring helpFile_;

@@ -121,11 +121,13 @@ MessageDialogLayout LayOutMessageDialog(const MessageDialogInput& in)
     const MessageDialogMetrics m = ComputeMetrics(in.charWidth, in.charHeight);
     out.metrics = m;
 
-    // A text larger than the room is cut: to its width, and to the whole lines that fit.
+    // A text wider than the room is cut to its width; one taller scrolls in the
+    // whole lines that fit, its scroll bar beside it inside the room.
     const LayoutSize room = TextRoom(in);
-    const int labelWidth = std::min(in.textWidth, room.width);
-    const int labelHeight =
-        in.textHeight <= room.height ? in.textHeight : WholeLines(room.height, in.charHeight);
+    out.textScrolls = in.textHeight > room.height;
+    const int scrollBarWidth = out.textScrolls ? in.scrollBarWidth : 0;
+    const int labelWidth = std::min(in.textWidth, std::max(0, room.width - scrollBarWidth)) + scrollBarWidth;
+    const int labelHeight = out.textScrolls ? WholeLines(room.height, in.charHeight) : in.textHeight;
     const int blockWidth = labelWidth + m.horizontalSpacing + in.iconSize;
     const int blockHeight = std::max(labelHeight, in.iconSize);
 

@@ -6,8 +6,9 @@
 //
 // The dialog never passes the edges of its monitor's work area. A text too
 // wide for it is measured again at the width TextRoom gives; a text still too
-// tall shows the whole lines that fit; a row of buttons too wide gets
-// narrower buttons. A dialog that fits is laid out as if there were no limit.
+// tall stays whole and scrolls, in the whole lines that fit with a scroll bar
+// beside them; a row of buttons too wide gets narrower buttons. A dialog that
+// fits is laid out as if there were no limit.
 #include "config/message_types.h"
 #include "dialogs/dialog_result.h"
 #include "widgets/dpi.h"
@@ -70,6 +71,7 @@ struct MessageDialogInput {
     int frameWidth, frameHeight;       // outer size minus client size
     DialogButtonSet buttons;
     int iconSize = kMessageIconSize;   // at the dialog's scale
+    int scrollBarWidth;                // a vertical scroll bar's, at the dialog's scale
 };
 
 struct PlacedButton {
@@ -84,7 +86,8 @@ struct MessageDialogLayout {
     int clientWidth, clientHeight;
     LayoutRect window;  // outer rectangle, centred, moved inside the work area if need be
     LayoutRect icon;
-    LayoutRect label;
+    LayoutRect label;   // the text's control, its scroll bar included
+    bool textScrolls;   // too tall for the room: the text scrolls in the label's place
     std::vector<PlacedButton> buttons;  // left to right
 };
 

@@ -96,6 +96,12 @@ void Control::SetEnabled(bool enabled)
 
 bool Control::Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
 
+void Control::SetVisible(bool visible)
+{
+    ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+    RethrowPending();
+}
+
 void Control::Focus()
 {
     SetFocus(hwnd_);

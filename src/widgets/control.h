@@ -32,6 +32,7 @@ public:
     bool Enabled() const;
     void SetEnabled(bool enabled);
     bool Visible() const;
+    void SetVisible(bool visible);
     void Focus();
     bool Focused() const;
     Bounds GetBounds() const;  // relative to the parent's client area

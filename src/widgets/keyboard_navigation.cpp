@@ -42,6 +42,12 @@ bool IsClass(HWND hwnd, const wchar_t* name)
     return lstrcmpiW(className, name) == 0;
 }
 
+bool TakesCharacters(HWND focus)
+{
+    const bool readOnly = IsClass(focus, L"EDIT") && (GetWindowLongPtrW(focus, GWL_STYLE) & ES_READONLY);
+    return !readOnly && WantsKey(focus, DLGC_WANTCHARS);
+}
+
 bool WantsEnter(HWND focus)
 {
     const LONG_PTR style = focus ? GetWindowLongPtrW(focus, GWL_STYLE) : 0;
@@ -226,7 +232,7 @@ bool KeyboardNavigation::HandleKey(const MSG& message)
     case WM_SYSCHAR:
         return PressAccelerator(static_cast<wchar_t>(message.wParam));
     case WM_CHAR:
-        return !WantsKey(GetFocus(), DLGC_WANTCHARS) && PressAccelerator(static_cast<wchar_t>(message.wParam));
+        return !TakesCharacters(GetFocus()) && PressAccelerator(static_cast<wchar_t>(message.wParam));
     }
     return false;
 }

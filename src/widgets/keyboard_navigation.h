@@ -11,8 +11,9 @@
 //    control that takes Enter for itself (a multi-line edit) keeps it.
 //  - Escape presses the cancel button.
 //  - A button's accelerator letter, with Alt or alone where the focused control
-//    takes no characters, presses a push button, focuses and toggles a check
-//    box, and focuses a radio button; the first such control in tab order wins.
+//    takes no characters (a read-only edit takes none), presses a push button,
+//    focuses and toggles a check box, and focuses a radio button; the first
+//    such control in tab order wins.
 //  - The focused push button, or else the default button, carries the
 //    default frame.
 //  - Focus rectangles and underlined accelerators show once the keyboard is

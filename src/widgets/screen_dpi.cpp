@@ -10,6 +10,7 @@ namespace {
 // system's setting only.
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
 
 Dpi SystemDpi()
 {
@@ -27,6 +28,12 @@ Dpi DpiOfWindow(HWND window)
     if (window && getDpiForWindow)
         return Dpi(static_cast<int>(getDpiForWindow(window)));
     return SystemDpi();
+}
+
+int SystemMetricAt(int index, Dpi dpi)
+{
+    static const auto forDpi = NewerSystemFunction<GetSystemMetricsForDpiFunction>("user32.dll", "GetSystemMetricsForDpi");
+    return forDpi ? forDpi(index, static_cast<UINT>(dpi.Value())) : GetSystemMetrics(index);
 }
 
 SIZE OuterSize(SIZE client, DWORD style, bool hasMenu, DWORD exStyle, Dpi dpi)

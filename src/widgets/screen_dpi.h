@@ -12,6 +12,10 @@ namespace brevant::widgets {
 // platform that knows one scale only, the system's.
 Dpi DpiOfWindow(HWND window);
 
+// A system metric (SM_CXVSCROLL, ...) at a scale; on a platform that knows
+// one scale only, the system's.
+int SystemMetricAt(int index, Dpi dpi);
+
 // The outer size of a window whose client area has the size given, with that
 // frame, at that scale.
 SIZE OuterSize(SIZE client, DWORD style, bool hasMenu, DWORD exStyle, Dpi dpi);

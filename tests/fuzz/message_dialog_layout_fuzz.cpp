@@ -50,16 +50,23 @@ void CheckLayout(const MessageDialogInput& in)
     FUZZ_REQUIRE(m.verticalMargin == Down(8, h) && m.verticalSpacing == Down(10, h) && m.buttonHeight == Down(14, h));
 
     // The body: icon and text side by side at the top left margin; the text
-    // whole, or cut to the room's width and to the whole lines that fit.
+    // whole, cut to the room's width; one taller than the room scrolls in the
+    // whole lines that fit, its scroll bar beside it within the room's width
+    // (unless the scroll bar alone is wider).
     const LayoutSize room = TextRoom(in);
     const int line = std::max(h, 1);
-    FUZZ_REQUIRE(in.textHeight <= room.height ? out.label.height == in.textHeight
-                                              : out.label.height % line == 0 && out.label.height <= room.height &&
-                                                    out.label.height + line > room.height);
+    FUZZ_REQUIRE(out.textScrolls == (in.textHeight > room.height));
+    FUZZ_REQUIRE(!out.textScrolls ? out.label.height == in.textHeight
+                                  : out.label.height % line == 0 && out.label.height <= room.height &&
+                                        out.label.height + line > room.height);
+    const int scrollBar = out.textScrolls ? in.scrollBarWidth : 0;
+    const int textWidth = out.label.width - scrollBar;
+    FUZZ_REQUIRE(textWidth == std::min(in.textWidth, std::max(0, room.width - scrollBar)));
+    FUZZ_REQUIRE(out.label.width <= std::max(room.width, scrollBar));
     const int bodyHeight = std::max(out.label.height, kMessageIconSize);
     FUZZ_REQUIRE(out.icon == (LayoutRect{m.horizontalMargin, m.verticalMargin, kMessageIconSize, kMessageIconSize}));
-    FUZZ_REQUIRE(out.label == (LayoutRect{m.horizontalMargin + kMessageIconSize + m.horizontalSpacing,
-                                          m.verticalMargin, std::min(in.textWidth, room.width), out.label.height}));
+    FUZZ_REQUIRE(out.label.left == m.horizontalMargin + kMessageIconSize + m.horizontalSpacing &&
+                 out.label.top == m.verticalMargin);
     FUZZ_REQUIRE(out.label.left + out.label.width <= out.clientWidth - m.horizontalMargin);
     FUZZ_REQUIRE(out.clientHeight == bodyHeight + m.verticalSpacing + m.buttonHeight + 2 * m.verticalMargin);
 
@@ -151,6 +158,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     input.textHeight = in.ConsumeIntegralInRange(0, 1 << 24);
     input.frameWidth = in.ConsumeIntegralInRange(0, 4096);
     input.frameHeight = in.ConsumeIntegralInRange(0, 4096);
+    input.scrollBarWidth = in.ConsumeIntegralInRange(0, 4096);
     input.buttons = in.ConsumeIntegral<DialogButtonSet>();
     CheckLayout(input);
 

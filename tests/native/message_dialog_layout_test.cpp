@@ -11,14 +11,14 @@ namespace {
 
 namespace B = DialogButton;
 
-// The worked example: w 6, h 13, a text of 200 by 26, a 1280 by 1024 screen and
-// a frame adding 6 by 25 to the client area. Its work area reaches far past
-// the screen, so that no example holds the dialog in.
+// The worked example: w 6, h 13, a text of 200 by 26, a 1280 by 1024 screen,
+// a frame adding 6 by 25 to the client area and scroll bars 17 wide. Its work
+// area reaches far past the screen, so that no example holds the dialog in.
 MessageDialogInput Example(DialogButtonSet buttons)
 {
     return {.charWidth = 6, .charHeight = 13, .screenWidth = 1280, .screenHeight = 1024,
             .workArea = {-10'000, -10'000, 20'000, 20'000}, .textWidth = 200, .textHeight = 26,
-            .frameWidth = 6, .frameHeight = 25, .buttons = buttons};
+            .frameWidth = 6, .frameHeight = 25, .buttons = buttons, .scrollBarWidth = 17};
 }
 
 std::vector<std::wstring> NamesOf(const MessageDialogLayout& layout)
@@ -177,8 +177,9 @@ TEST(MessageDialogLayout, DialogIsHeldInsideTheWorkArea)
         const wchar_t* what;
         int charWidth, textWidth, textHeight;
         DialogButtonSet buttons;
-        LayoutRect workArea, window, label;
+        LayoutRect workArea, window, label;  // the label's width takes in a scroll bar
         int buttonWidth;
+        bool scrolls = false;
     };
     // The screen less a 40-pixel taskbar: 1203 by 894 left for the text at w 6.
     const LayoutRect taskbarBelow{0, 0, 1280, 984};
@@ -186,14 +187,16 @@ TEST(MessageDialogLayout, DialogIsHeldInsideTheWorkArea)
         {L"fits: as without a limit", 6, 200, 26, B::OK | B::Cancel, taskbarBelow, {502, 451, 277, 122},
          {59, 13, 200, 26}, 75},
         {L"a word wider than the room", 6, 6215, 13, B::OK, taskbarBelow, {0, 451, 1280, 122}, {59, 13, 1203, 13}, 75},
-        {L"2000 lines: the whole lines that fit", 6, 200, 26'000, B::OK, taskbarBelow, {502, 10, 277, 974},
-         {59, 13, 200, 884}, 75},
+        {L"2000 lines scroll in the whole lines that fit", 6, 200, 26'000, B::OK, taskbarBelow,
+         {493, 10, 294, 974}, {59, 13, 217, 884}, 75, true},
+        {L"2000 wide lines: the scroll bar within the room", 6, 6215, 26'000, B::OK, taskbarBelow,
+         {0, 10, 1280, 974}, {59, 13, 1203, 884}, 75, true},
         {L"eleven buttons at a large font", 12, 200, 26, 0x7FF, taskbarBelow, {3, 451, 1274, 122},
          {86, 13, 200, 26}, 100},
         {L"a small dialog across the edge moves", 6, 200, 26, B::OK, {0, 0, 1280, 500}, {502, 378, 277, 122},
          {59, 13, 200, 26}, 75},
         {L"too small for the icon: from the top left", 6, 200, 26, B::OK, {100, 50, 200, 100},
-         {100, 50, 200, 122}, {59, 13, 123, 0}, 75},
+         {100, 50, 200, 122}, {59, 13, 123, 0}, 75, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -205,8 +208,10 @@ TEST(MessageDialogLayout, DialogIsHeldInsideTheWorkArea)
         const MessageDialogLayout layout = LayOutMessageDialog(input);
         EXPECT_EQ(layout.window, c.window);
         EXPECT_EQ(layout.label, c.label);
-        // A text cut in width is cut to the width it is measured again at.
-        if (c.textWidth > c.label.width) {
+        EXPECT_EQ(layout.textScrolls, c.scrolls);
+        // A text cut in width is cut to the width it is measured again at,
+        // its scroll bar included.
+        if (c.textWidth > c.label.width - (c.scrolls ? input.scrollBarWidth : 0)) {
             EXPECT_EQ(TextRoom(input).width, c.label.width);
         }
         for (const PlacedButton& b : layout.buttons)

@@ -305,6 +305,7 @@ struct KeyboardCase {
     DialogButtonSet set;
     std::vector<Action> actions;  // all but the last leave the dialog open
     DialogResult expected;
+    bool tall = false;  // a text taller than the screen, which scrolls
 };
 
 void PrintTo(const KeyboardCase& c, std::ostream* out) { *out << TextToUtf8(c.what); }
@@ -314,7 +315,12 @@ class MessageDialogKeyboard : public testing::TestWithParam<KeyboardCase> {};
 TEST_P(MessageDialogKeyboard, ClosesWithTheExpectedResult)
 {
     const KeyboardCase& c = GetParam();
-    const Shown shown = ShowDriven(L"Text", MessageKind::Confirmation, c.set, [&](HWND dialog) {
+    std::wstring text = L"Text";
+    if (c.tall) {
+        for (int i = 1; i < 2000; ++i)
+            text += L"\r\nText";
+    }
+    const Shown shown = ShowDriven(text, MessageKind::Confirmation, c.set, [&](HWND dialog) {
         for (size_t i = 0; i < c.actions.size(); ++i) {
             Perform(dialog, c.actions[i]);
             if (i + 1 < c.actions.size()) {
@@ -375,6 +381,14 @@ const KeyboardCase kKeyboardCases[] = {
     {L"no buttons: keys do nothing, Alt+F4 closes", 0,
      {Key(VK_RETURN), Key(VK_ESCAPE), Char(L'y'), Key(VK_TAB), Key(VK_F4, uia::kAlt)},
      DialogResult::Cancel},
+    {L"tall text: Enter on the focused first button", B::Yes | B::No, {Key(VK_RETURN)}, DialogResult::Yes, true},
+    {L"tall text: Tab reaches it after the last button, its keys scroll, Enter presses the default",
+     B::OK | B::Cancel, {Key(VK_TAB), Key(VK_TAB), Key(VK_DOWN), Key(VK_NEXT), Key(VK_UP), Key(VK_RETURN)},
+     DialogResult::OK, true},
+    {L"tall text: Esc in it presses the cancel mark", B::Yes | B::No, {Key(VK_TAB, uia::kShift), Key(VK_ESCAPE)},
+     DialogResult::No, true},
+    {L"tall text: a letter in it presses its button", B::Yes | B::No, {Key(VK_TAB, uia::kShift), Char(L'n')},
+     DialogResult::No, true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Keys, MessageDialogKeyboard, testing::ValuesIn(kKeyboardCases),
@@ -442,55 +456,117 @@ TEST(MessageDialog, EveryCallBuildsAFreshDialog)
 
 TEST(MessageDialog, AHugeTextStillOpensAndCloses)
 {
+    // In lines: Wine's edit control wraps a paragraph in a time that grows
+    // with about the cube of its length (8,000 characters 0.7 s, 100,000 many
+    // minutes), where Windows' wraps at once.
     std::wstring text;
     for (int i = 0; i < 10'000; ++i)
-        text += L"0123456789";
+        text += L"0123456789\r\n";
     const Shown shown = ShowDriven(text, MessageKind::Warning, 0xFFFFFFFFu, [](HWND dialog) {
         uia::RequestClose(dialog);
     });
     EXPECT_EQ(shown.result, DialogResult::Cancel);
 }
 
-// A message too large for the screen: the caption bar, the text and every
-// button stay on the monitor's work area.
-TEST(MessageDialog, AnOversizedMessageStaysInsideTheWorkArea)
+bool Within(RECT inner, const RECT& outer)
+{
+    return UnionRect(&inner, &inner, &outer) && EqualRect(&inner, &outer);
+}
+
+// The caption bar and every control of the dialog on the monitor's work area.
+void ExpectOnTheWorkArea(HWND dialog)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor));
+    RECT window;  // the caption bar included
+    GetWindowRect(dialog, &window);
+    EXPECT_TRUE(Within(window, monitor.rcWork));
+    for (const uia::ControlInfo& control : uia::ListControls(dialog)) {
+        RECT r;
+        GetWindowRect(control.handle, &r);
+        EXPECT_TRUE(Within(r, monitor.rcWork)) << control.text.substr(0, 8);
+    }
+}
+
+// A word too wide for the screen: whole, broken inside as the label breaks it.
+TEST(MessageDialog, AWordWiderThanTheScreenBreaksInsideTheWorkArea)
+{
+    const std::wstring word(1000, L'W');
+    ShowDriven(word, MessageKind::Warning, B::OK | B::Cancel, [&](HWND dialog) {
+        ExpectOnTheWorkArea(dialog);
+        const HWND label = ControlNamed(dialog, L"Message");
+        EXPECT_TRUE(GetWindowLongPtrW(label, GWL_STYLE) & SS_EDITCONTROL);
+        RECT shown;
+        GetClientRect(label, &shown);
+        RECT needed = shown;
+        HDC dc = GetDC(label);
+        HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+        DrawTextW(dc, word.data(), static_cast<int>(word.size()), &needed,
+                  DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_EDITCONTROL);
+        SelectObject(dc, previous);
+        ReleaseDC(label, dc);
+        EXPECT_LE(needed.bottom, shown.bottom);
+        uia::RequestClose(dialog);
+    });
+}
+
+std::wstring ClipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+int FirstVisibleLine(HWND edit) { return static_cast<int>(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0)); }
+
+// A text taller than the screen stays whole, between the caption bar and the
+// buttons, and scrolls: by the wheel anywhere over the dialog, by the keyboard
+// once Tab reaches it. It copies whole; Enter still presses the default button.
+TEST(MessageDialog, ATextTallerThanTheScreenScrollsWhole)
 {
     std::wstring lines;
     for (int i = 0; i < 2000; ++i)
-        lines += L"Line " + std::to_wstring(i) + L"\r\n";
-    const auto within = [](RECT inner, const RECT& outer) {
-        return UnionRect(&inner, &inner, &outer) && EqualRect(&inner, &outer);
-    };
-    for (const auto& [text, cut] : {std::pair{std::wstring(1000, L'W'), false}, std::pair{lines, true}}) {
-        SCOPED_TRACE(text.substr(0, 8));
-        ShowDriven(text, MessageKind::Warning, B::OK | B::Cancel, [&](HWND dialog) {
-            MONITORINFO monitor{};
-            monitor.cbSize = sizeof monitor;
-            ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor));
-            RECT window;  // the caption bar included
-            GetWindowRect(dialog, &window);
-            EXPECT_TRUE(within(window, monitor.rcWork));
-            for (const uia::ControlInfo& control : uia::ListControls(dialog)) {
-                RECT r;
-                GetWindowRect(control.handle, &r);
-                EXPECT_TRUE(within(r, monitor.rcWork)) << control.text.substr(0, 8);
-            }
-            // The word whole, broken inside as the label breaks it; the lines cut.
-            const HWND label = ControlNamed(dialog, L"Message");
-            EXPECT_EQ((GetWindowLongPtrW(label, GWL_STYLE) & SS_EDITCONTROL) != 0, !cut);
-            RECT shown;
-            GetClientRect(label, &shown);
-            RECT needed = shown;
-            HDC dc = GetDC(label);
-            HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
-            DrawTextW(dc, text.data(), static_cast<int>(text.size()), &needed,
-                      DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_EDITCONTROL);
-            SelectObject(dc, previous);
-            ReleaseDC(label, dc);
-            EXPECT_EQ(needed.bottom > shown.bottom, cut);
-            uia::RequestClose(dialog);
-        });
-    }
+        lines += L"Line " + std::to_wstring(i) + L" & more\r\n";
+    const Shown shown = ShowDriven(lines, MessageKind::Warning, B::OK | B::Cancel, [&](HWND dialog) {
+        ExpectOnTheWorkArea(dialog);
+        const HWND text = ControlNamed(dialog, L"Message");
+        std::wstring drawn;
+        for (int i = 0; i < 2000; ++i)
+            drawn += L"Line " + std::to_wstring(i) + L"  more\r\n";
+        ASSERT_TRUE(uia::WideText(text) == drawn) << "the whole text";
+        // Each line on a line of its own: the scroll bar takes none of the text's width.
+        EXPECT_EQ(SendMessageW(text, EM_GETLINECOUNT, 0, 0), 2001);
+        EXPECT_FALSE(GetWindowLongPtrW(text, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) << "drawn as a label";
+
+        EXPECT_EQ(FirstVisibleLine(text), 0);
+        const HWND ok = ControlNamed(dialog, L"OK");
+        ASSERT_EQ(uia::FocusedWindow(dialog), ok);
+        SendMessageW(ok, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+        const int wheeled = FirstVisibleLine(text);
+        EXPECT_GT(wheeled, 0);
+
+        Press(dialog, VK_TAB, uia::kShift);
+        ASSERT_EQ(uia::FocusedWindow(dialog), text);
+        Press(dialog, VK_END, uia::kControl);
+        EXPECT_GT(FirstVisibleLine(text), 1900);
+        Press(dialog, VK_HOME, uia::kControl);
+        EXPECT_EQ(FirstVisibleLine(text), 0);
+
+        Press(dialog, L'A', uia::kControl);
+        Press(dialog, L'C', uia::kControl);
+        // The copy is made when the dialog's thread takes the key, and the
+        // clipboard is busy while it does: waited for.
+        EXPECT_TRUE(uia::WaitUntil([&] { return ClipboardText() == drawn; })) << "the whole text copied";
+        Press(dialog, VK_RETURN);
+    });
+    EXPECT_EQ(shown.result, DialogResult::OK);
 }
 
 // The layout's rounding is the platform's MulDiv, including its edges.
