@@ -1,6 +1,6 @@
 #include "schedule/scheduler_error.h"
 
-#include <cwchar>
+#include "text/integer_text.h"
 
 namespace brevant {
 
@@ -12,13 +12,11 @@ std::wstring SchedulerErrorMessage(uint32_t result, std::wstring_view action, st
     if (result == kAccessDenied)
         return L"The Task Scheduler refused access: your account may not " + std::wstring(action) +
                L" on this computer. Ask your administrator.";
-    wchar_t number[16];
-    std::swprintf(number, 16, L"0x%08X", static_cast<unsigned>(result));
     std::wstring text(systemText);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ' || text.back() == L'.'))
         text.pop_back();
     return L"The Task Scheduler could not " + std::wstring(action) + L": " +
-           (text.empty() ? std::wstring(L"error") : text) + L" (" + number + L").";
+           (text.empty() ? std::wstring(L"error") : text) + L" (0x" + HexText(result) + L").";
 }
 
 }  // namespace brevant

@@ -1,7 +1,11 @@
 #include "schedule/task_definition.h"
 
+#include "text/error.h"
+
+#include "text/integer_text.h"
+
+#include <algorithm>
 #include <cstdint>
-#include <cwchar>
 
 namespace brevant {
 
@@ -91,21 +95,26 @@ std::optional<std::wstring_view> ElementText(std::wstring_view xml, std::wstring
     return xml.substr(begin + open.size(), end - begin - open.size());
 }
 
-// "YYYY-MM-DDTHH:MM", seconds and a zone after it ignored.
+// "YYYY-MM-DDTHH:MM" after blanks, seconds and a zone after it ignored.
 std::optional<TimeValue> BoundaryValue(std::wstring_view text)
 {
-    DateTimeParts parts;
-    unsigned year = 0, month = 0, day = 0, hour = 0, minute = 0;
-    const std::wstring copy(text);
-    if (std::swscanf(copy.c_str(), L" %4u-%2u-%2uT%2u:%2u", &year, &month, &day, &hour, &minute) != 5 ||
-        year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59)
+    text.remove_prefix(std::min(text.find_first_not_of(L" \t\r\n"), text.size()));
+    constexpr std::wstring_view kShape = L"dddd-dd-ddTdd:dd";
+    if (text.size() < kShape.size())
         return std::nullopt;
-    parts = {static_cast<uint16_t>(year), static_cast<uint16_t>(month), static_cast<uint16_t>(day),
-             static_cast<uint16_t>(hour), static_cast<uint16_t>(minute)};
+    for (size_t i = 0; i < kShape.size(); ++i)
+        if (kShape[i] == L'd' ? !(text[i] >= L'0' && text[i] <= L'9') : text[i] != kShape[i])
+            return std::nullopt;
+    const auto number = [&](size_t at, size_t digits) {
+        uint16_t value = 0;
+        for (size_t i = at; i < at + digits; ++i)
+            value = static_cast<uint16_t>(value * 10 + (text[i] - L'0'));
+        return value;
+    };
     try {
-        return ComposeDateTime(parts);
-    } catch (...) {
-        return std::nullopt;  // a day the month does not have
+        return ComposeDateTime({number(0, 4), number(5, 2), number(8, 2), number(11, 2), number(14, 2)});
+    } catch (const Error&) {
+        return std::nullopt;  // a day the month does not have, an hour past 23
     }
 }
 
@@ -122,9 +131,7 @@ std::wstring TaskNameOf(std::wstring_view configPath)
     for (wchar_t& c : name)
         if (!KeptInName(c))
             c = L'_';
-    wchar_t number[9];
-    std::swprintf(number, 9, L"%08X", static_cast<unsigned>(hash));
-    return name + L" " + number;
+    return name + L" " + HexText(hash);
 }
 
 std::wstring TaskDescription(std::wstring_view messageText, std::wstring_view configPath)

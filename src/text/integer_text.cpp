@@ -54,6 +54,14 @@ std::wstring IntegerToText(int32_t value)
     return std::to_wstring(value);
 }
 
+std::wstring HexText(uint32_t value)
+{
+    std::wstring text(8, L'0');
+    for (auto digit = text.rbegin(); digit != text.rend(); ++digit, value >>= 4)
+        *digit = L"0123456789ABCDEF"[value & 0xF];
+    return text;
+}
+
 int32_t TextToInteger(std::wstring_view text)
 {
     if (auto value = ParseInteger(text))

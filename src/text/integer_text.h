@@ -9,6 +9,9 @@ namespace brevant {
 // Decimal digits, "-" in front of a negative value; no "+", blanks or grouping.
 std::wstring IntegerToText(int32_t value);
 
+// Eight hexadecimal digits, upper-case letters, leading zeros kept.
+std::wstring HexText(uint32_t value);
+
 // Accepts leading spaces, then either an optional sign and decimal digits or
 // "$" and at most eight significant hexadecimal digits (a 32-bit pattern, so
 // "$FFFFFFFF" is -1), and nothing after them.

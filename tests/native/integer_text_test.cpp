@@ -77,6 +77,14 @@ INSTANTIATE_TEST_SUITE_P(
                     IntegerTextCase{std::wstring(5000, L'9'), {}},
                     IntegerTextCase{std::wstring(L"$").append(5000, L'F'), {}}));
 
+TEST(HexText, WritesEightUpperCaseDigits)
+{
+    EXPECT_EQ(HexText(0), L"00000000");
+    EXPECT_EQ(HexText(0x80041315), L"80041315");
+    EXPECT_EQ(HexText(0x00ABCDEF), L"00ABCDEF");
+    EXPECT_EQ(HexText(0xFFFFFFFF), L"FFFFFFFF");
+}
+
 TEST(TextToInteger, ReadsBackWhatIntegerToTextWrites)
 {
     for (int32_t value : {0, 1, -1, 9, 10, 99, -100, 1279, 214748364, -214748364, INT32_MAX, INT32_MIN}) {
