@@ -6,6 +6,7 @@
 #include "resources/glyph_scale.h"
 #include "resources/resource_ids.h"
 #include "widgets/font.h"
+#include "widgets/layout_table.h"
 
 #include <string>
 #include <type_traits>
@@ -144,8 +145,7 @@ void TfrmAbout::OnDpiChanged()
     const widgets::FontHandle oldTitle = std::move(titleFont_), oldLink = std::move(linkFont_);
     CreateFonts();
     for (const ControlLayout& row : kLayout)
-        Place(std::visit([this](auto member) { return (this->*member).Handle(); }, row.control), row.bounds,
-              FontOf(row.look));
+        Place(widgets::ControlHandle(*this, row), row.bounds, FontOf(row.look));
     PlaceVersionAfterTitle();
 }
 

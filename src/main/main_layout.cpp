@@ -7,9 +7,10 @@
 #include "resources/glyph_scale.h"
 #include "resources/resource_ids.h"
 #include "run/display_run.h"
+#include "widgets/layout_table.h"
 
+#include <string_view>
 #include <type_traits>
-#include <variant>
 
 namespace brevant {
 
@@ -17,19 +18,9 @@ namespace {
 
 using widgets::Bounds;
 
-using Member = std::variant<widgets::GroupBox TfrmMain::*, widgets::GlyphButton TfrmMain::*,
-                            widgets::CheckBox TfrmMain::*, widgets::RadioButton TfrmMain::*,
-                            widgets::Edit TfrmMain::*, widgets::Label TfrmMain::*,
-                            widgets::Image TfrmMain::*, widgets::TrackBar TfrmMain::*,
-                            widgets::TimePicker TfrmMain::*>;
-
-struct ControlLayout {
-    Member control;
-    widgets::GroupBox TfrmMain::*parent;  // nullptr: the window's client area
-    Bounds bounds;
-    const wchar_t* caption;
-    const wchar_t* hint;
-};
+using ControlLayout = widgets::LayoutRow<TfrmMain, widgets::GroupBox, widgets::GlyphButton, widgets::CheckBox,
+                                        widgets::RadioButton, widgets::Edit, widgets::Label, widgets::Image,
+                                        widgets::TrackBar, widgets::TimePicker>;
 
 constexpr widgets::GroupBox TfrmMain::*kTop = nullptr;
 
@@ -176,37 +167,27 @@ void TfrmMain::MenuCommand(WORD id)
 void TfrmMain::CreateControls()
 {
     const HFONT font = Font();
-    for (const ControlLayout& row : kLayout) {
-        const HWND parent = row.parent ? (this->*row.parent).Handle() : Handle();
-        const Bounds bounds = Scaled(row.bounds);
-        const std::wstring_view caption = row.caption ? row.caption : L"";
-        std::visit(
-            [&](auto member) {
-                auto& control = this->*member;
-                using Type = std::remove_reference_t<decltype(control)>;
-                if constexpr (requires { control.Create(parent, bounds, caption, font); })
-                    control.Create(parent, bounds, caption, font);
-                else if constexpr (std::is_same_v<Type, widgets::Edit>)
-                    control.Create(parent, bounds, caption, font,
-                                   member == &TfrmMain::Memo1
-                                       ? widgets::Edit::Options{.multiLine = true, .maxLength = kLongestText}
-                                       : widgets::Edit::Options{.maxLength = 2});
-                else if constexpr (std::is_same_v<Type, widgets::Label>)
-                    control.Create(parent, bounds, caption, font,
-                                   {.autoSize = true});
-                else if constexpr (std::is_same_v<Type, widgets::Image>)
-                    control.Create(parent, bounds, nullptr);
-                else if constexpr (std::is_same_v<Type, widgets::TrackBar>)
-                    control.Create(parent, bounds, font,
-                                   {.minimum = 0, .maximum = LongestDelayMinutes, .tickFrequency = 5,
-                                    .lineSize = 1, .pageSize = 2});
-                else
-                    control.Create(parent, bounds, font);
-                if (row.hint)
-                    Hints().Set(control.Handle(), row.hint);
-            },
-            row.control);
-    }
+    widgets::CreateLayoutRows(
+        *this, kLayout, [&](auto& control, auto member, HWND parent, const Bounds& bounds, std::wstring_view caption) {
+            using Type = std::remove_reference_t<decltype(control)>;
+            if constexpr (requires { control.Create(parent, bounds, caption, font); })
+                control.Create(parent, bounds, caption, font);
+            else if constexpr (std::is_same_v<Type, widgets::Edit>)
+                control.Create(parent, bounds, caption, font,
+                               member == &TfrmMain::Memo1
+                                   ? widgets::Edit::Options{.multiLine = true, .maxLength = kLongestText}
+                                   : widgets::Edit::Options{.maxLength = 2});
+            else if constexpr (std::is_same_v<Type, widgets::Label>)
+                control.Create(parent, bounds, caption, font, {.autoSize = true});
+            else if constexpr (std::is_same_v<Type, widgets::Image>)
+                control.Create(parent, bounds, nullptr);
+            else if constexpr (std::is_same_v<Type, widgets::TrackBar>)
+                control.Create(parent, bounds, font,
+                               {.minimum = 0, .maximum = LongestDelayMinutes, .tickFrequency = 5, .lineSize = 1,
+                                .pageSize = 2});
+            else
+                control.Create(parent, bounds, font);
+        });
     LoadKindIcons();
     for (const GlyphLayout& glyph : kGlyphs)
         (this->*glyph.button).SetGlyph(glyph.bitmapId, GlyphBitmapAt);
@@ -233,8 +214,7 @@ void TfrmMain::LoadKindIcons()
 void TfrmMain::OnDpiChanged()
 {
     for (const ControlLayout& row : kLayout)
-        Place(std::visit([this](auto member) { return (this->*member).Handle(); }, row.control), row.bounds,
-              Font());
+        Place(widgets::ControlHandle(*this, row), row.bounds, Font());
     LoadKindIcons();
 }
 

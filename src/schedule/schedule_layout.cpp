@@ -3,27 +3,19 @@
 #include "resources/glyph_scale.h"
 #include "resources/resource_ids.h"
 #include "schedule/schedule_form.h"
+#include "widgets/layout_table.h"
 
+#include <string_view>
 #include <type_traits>
-#include <variant>
 
 namespace brevant {
 
 namespace {
 
 using widgets::Bounds;
-using Member = std::variant<widgets::GroupBox TfrmSchedule::*, widgets::RadioButton TfrmSchedule::*,
-                            widgets::TimePicker TfrmSchedule::*, widgets::CheckBox TfrmSchedule::*,
-                            widgets::Label TfrmSchedule::*, widgets::Edit TfrmSchedule::*,
-                            widgets::GlyphButton TfrmSchedule::*>;
-
-struct ControlLayout {
-    Member control;
-    widgets::GroupBox TfrmSchedule::*parent;  // nullptr: the window's client area
-    Bounds bounds;
-    const wchar_t* caption;
-    const wchar_t* hint;
-};
+using ControlLayout =
+    widgets::LayoutRow<TfrmSchedule, widgets::GroupBox, widgets::RadioButton, widgets::TimePicker, widgets::CheckBox,
+                       widgets::Label, widgets::Edit, widgets::GlyphButton>;
 
 constexpr widgets::GroupBox TfrmSchedule::*kTop = nullptr;
 constexpr widgets::GroupBox TfrmSchedule::*kGroup = &TfrmSchedule::GroupBox1;
@@ -92,29 +84,20 @@ TfrmSchedule::~TfrmSchedule()
 void TfrmSchedule::CreateControls()
 {
     const HFONT font = Font();
-    for (const ControlLayout& row : kLayout) {
-        const HWND parent = row.parent ? (this->*row.parent).Handle() : Handle();
-        const Bounds bounds = Scaled(row.bounds);
-        const std::wstring_view caption = row.caption ? row.caption : L"";
-        std::visit(
-            [&](auto member) {
-                auto& control = this->*member;
-                using Type = std::remove_reference_t<decltype(control)>;
-                if constexpr (std::is_same_v<Type, widgets::Edit>)
-                    control.Create(parent, bounds, caption, font, {.multiLine = true, .readOnly = true});
-                else if constexpr (std::is_same_v<Type, widgets::Label>)
-                    control.Create(parent, bounds, caption, font, {});
-                else if constexpr (std::is_same_v<Type, widgets::TimePicker>)
-                    control.Create(parent, bounds, font,
-                                   member == &TfrmSchedule::dtpDate ? widgets::TimePicker::Shows::Date
-                                                                    : widgets::TimePicker::Shows::Time);
-                else
-                    control.Create(parent, bounds, caption, font);
-                if (row.hint)
-                    Hints().Set(control.Handle(), row.hint);
-            },
-            row.control);
-    }
+    widgets::CreateLayoutRows(
+        *this, kLayout, [&](auto& control, auto member, HWND parent, const Bounds& bounds, std::wstring_view caption) {
+            using Type = std::remove_reference_t<decltype(control)>;
+            if constexpr (std::is_same_v<Type, widgets::Edit>)
+                control.Create(parent, bounds, caption, font, {.multiLine = true, .readOnly = true});
+            else if constexpr (std::is_same_v<Type, widgets::Label>)
+                control.Create(parent, bounds, caption, font, {});
+            else if constexpr (std::is_same_v<Type, widgets::TimePicker>)
+                control.Create(parent, bounds, font,
+                               member == &TfrmSchedule::dtpDate ? widgets::TimePicker::Shows::Date
+                                                                : widgets::TimePicker::Shows::Time);
+            else
+                control.Create(parent, bounds, caption, font);
+        });
     memCommand.SetBackgroundColour(COLOR_MENU);
     for (const GlyphLayout& glyph : kGlyphs)
         (this->*glyph.button).SetGlyph(glyph.bitmapId, GlyphBitmapAt);
@@ -125,8 +108,7 @@ void TfrmSchedule::CreateControls()
 void TfrmSchedule::OnDpiChanged()
 {
     for (const ControlLayout& row : kLayout)
-        Place(std::visit([this](auto member) { return (this->*member).Handle(); }, row.control), row.bounds,
-              Font());
+        Place(widgets::ControlHandle(*this, row), row.bounds, Font());
 }
 
 }  // namespace brevant
