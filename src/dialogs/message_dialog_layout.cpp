@@ -122,11 +122,13 @@ MessageDialogLayout LayOutMessageDialog(const MessageDialogInput& in)
     out.metrics = m;
 
     // A text wider than the room is cut to its width; one taller scrolls in the
-    // whole lines that fit, its scroll bar beside it inside the room.
+    // whole lines that fit, its scroll bar beside it inside the room (a room
+    // narrower than the scroll bar is all scroll bar).
     const LayoutSize room = TextRoom(in);
     out.textScrolls = in.textHeight > room.height;
     const int scrollBarWidth = out.textScrolls ? in.scrollBarWidth : 0;
-    const int labelWidth = std::min(in.textWidth, std::max(0, room.width - scrollBarWidth)) + scrollBarWidth;
+    const int labelWidth =
+        std::min(std::min(in.textWidth, std::max(0, room.width - scrollBarWidth)) + scrollBarWidth, room.width);
     const int labelHeight = out.textScrolls ? WholeLines(room.height, in.charHeight) : in.textHeight;
     const int blockWidth = labelWidth + m.horizontalSpacing + in.iconSize;
     const int blockHeight = std::max(labelHeight, in.iconSize);

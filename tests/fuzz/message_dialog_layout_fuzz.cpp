@@ -51,8 +51,7 @@ void CheckLayout(const MessageDialogInput& in)
 
     // The body: icon and text side by side at the top left margin; the text
     // whole, cut to the room's width; one taller than the room scrolls in the
-    // whole lines that fit, its scroll bar beside it within the room's width
-    // (unless the scroll bar alone is wider).
+    // whole lines that fit, its scroll bar beside it within the room's width.
     const LayoutSize room = TextRoom(in);
     const int line = std::max(h, 1);
     FUZZ_REQUIRE(out.textScrolls == (in.textHeight > room.height));
@@ -60,9 +59,8 @@ void CheckLayout(const MessageDialogInput& in)
                                   : out.label.height % line == 0 && out.label.height <= room.height &&
                                         out.label.height + line > room.height);
     const int scrollBar = out.textScrolls ? in.scrollBarWidth : 0;
-    const int textWidth = out.label.width - scrollBar;
-    FUZZ_REQUIRE(textWidth == std::min(in.textWidth, std::max(0, room.width - scrollBar)));
-    FUZZ_REQUIRE(out.label.width <= std::max(room.width, scrollBar));
+    FUZZ_REQUIRE(scrollBar <= room.width ? out.label.width - scrollBar == std::min(in.textWidth, room.width - scrollBar)
+                                         : out.label.width == room.width);
     const int bodyHeight = std::max(out.label.height, kMessageIconSize);
     FUZZ_REQUIRE(out.icon == (LayoutRect{m.horizontalMargin, m.verticalMargin, kMessageIconSize, kMessageIconSize}));
     FUZZ_REQUIRE(out.label.left == m.horizontalMargin + kMessageIconSize + m.horizontalSpacing &&
