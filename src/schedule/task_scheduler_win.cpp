@@ -40,7 +40,7 @@ const std::wstring kFolderPath = L"\\" + std::wstring(kTaskFolder);
 
 TaskScheduler::TaskScheduler()
 {
-    Check(CoCreateInstance(CLSID_TaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskService, service_.OutVoid()),
+    Check(Com().createInstance(CLSID_TaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskService, service_.OutVoid()),
           L"be reached");
     const VARIANT none{};  // VT_EMPTY: this computer, the current user
     Check(service_->Connect(none, none, none, none), L"be reached");
@@ -71,7 +71,7 @@ std::optional<std::wstring> TaskScheduler::TaskXmlOf(std::wstring_view name) con
     if (FAILED(task->get_Xml(&xml)))
         return std::wstring();
     const BString owned(xml);
-    return std::wstring(xml ? xml : L"", SysStringLen(xml));
+    return std::wstring(xml ? xml : L"", Com().stringLength(xml));
 }
 
 void TaskScheduler::Register(std::wstring_view name, std::wstring_view xml)
@@ -103,12 +103,15 @@ bool TaskScheduler::Remove(std::wstring_view name)
 
 std::wstring CurrentUserId()
 {
+    // Asked when a task is made: the DLLs are loaded then, not at start-up.
+    const auto userNameEx = widgets::SystemFunction<decltype(&GetUserNameExW)>("secur32.dll", "GetUserNameExW");
+    const auto userName = widgets::SystemFunction<decltype(&GetUserNameW)>("advapi32.dll", "GetUserNameW");
     wchar_t name[512];
     ULONG size = ARRAYSIZE(name);
-    if (GetUserNameExW(NameSamCompatible, name, &size))
+    if (userNameEx(NameSamCompatible, name, &size))
         return name;
     DWORD plainSize = ARRAYSIZE(name);
-    return GetUserNameW(name, &plainSize) ? name : L"";
+    return userName(name, &plainSize) ? name : L"";
 }
 
 }  // namespace brevant
